@@ -1,0 +1,28 @@
+// The system's default beep and its replaceable hook.
+#include "Beep.h"
+
+#include <QApplication>
+
+namespace numedit {
+
+namespace {
+BeepHook &Hook() {
+    static BeepHook hook;
+    return hook;
+}
+} // namespace
+
+void SystemBeep() {
+    if (Hook())
+        Hook()();
+    else
+        QApplication::beep();
+}
+
+BeepHook SetBeepHook(BeepHook Hook_) {
+    BeepHook previous = std::move(Hook());
+    Hook() = std::move(Hook_);
+    return previous;
+}
+
+} // namespace numedit

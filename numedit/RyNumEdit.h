@@ -1,0 +1,381 @@
+// TRyNumEdit: a single-line control that holds one number as text and shows it formatted.
+#pragma once
+
+#include "EditCaret.h"
+#include "VirtualKey.h"
+
+#include <QColor>
+#include <QMenu>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class QAction;
+
+/// A rectangle in client coordinates with an exclusive right and bottom edge,
+/// as the layout formulas are written: (Left, Top, Left + width, Top + height).
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+    /// The same pixels as a QRect (whose right() and bottom() are inclusive).
+    QRect ToQRect() const { return QRect(Left, Top, Width(), Height()); }
+    bool operator==(const TRect &o) const {
+        return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom;
+    }
+};
+
+/// The four pieces of a value text; joined in this order they give it back.
+struct TNumberParts {
+    std::string Sign;
+    std::string Integer;
+    std::string Point;
+    std::string Decimals;
+};
+
+/// A numeric edit control. It never holds free text: the number lives in FValueText (code page
+/// 932 bytes, in practice ASCII), and everything shown is derived from it by the virtual
+/// formatting methods below, so a derived control can change the format.
+///
+/// Entry works like a pocket calculator's display: digits and the point are appended, the sign
+/// key toggles a leading "-", Backspace and Delete remove the last character, and the selection
+/// is all or nothing.
+class TRyNumEdit : public QWidget {
+    Q_OBJECT
+
+    Q_PROPERTY(TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(bool ArrowFocusMove READ ArrowFocusMove WRITE SetArrowFocusMove)
+    Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE SetAutoSelect)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(int BottomMargin READ BottomMargin WRITE SetBottomMargin)
+    Q_PROPERTY(bool Comma READ Comma WRITE SetComma)
+    Q_PROPERTY(bool DecimalFixed READ DecimalFixed WRITE SetDecimalFixed)
+    Q_PROPERTY(int DecimalLength READ DecimalLength WRITE SetDecimalLength)
+    Q_PROPERTY(QColor DisabledColor READ DisabledColor WRITE SetDisabledColor)
+    Q_PROPERTY(bool EnterFocusMove READ EnterFocusMove WRITE SetEnterFocusMove)
+    Q_PROPERTY(bool ErrorBeep READ ErrorBeep WRITE SetErrorBeep)
+    Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelection)
+    Q_PROPERTY(bool ImageCopy READ ImageCopy WRITE SetImageCopy)
+    Q_PROPERTY(bool IntegerFixed READ IntegerFixed WRITE SetIntegerFixed)
+    Q_PROPERTY(int IntegerLength READ IntegerLength WRITE SetIntegerLength)
+    Q_PROPERTY(int LeftMargin READ LeftMargin WRITE SetLeftMargin)
+    Q_PROPERTY(QString LeftMark READ LeftMark WRITE SetLeftMark)
+    Q_PROPERTY(bool Minus READ Minus WRITE SetMinus)
+    Q_PROPERTY(TRyNumEditOptions Options READ Options WRITE SetOptions)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(int RightMargin READ RightMargin WRITE SetRightMargin)
+    Q_PROPERTY(QString RightMark READ RightMark WRITE SetRightMark)
+    Q_PROPERTY(QString Text READ text WRITE setText)
+    Q_PROPERTY(int TopMargin READ TopMargin WRITE SetTopMargin)
+    Q_PROPERTY(TVertAlignment VertAlignment READ VertAlignment WRITE SetVertAlignment)
+    // Framework properties that Qt has no direct counterpart for.
+    Q_PROPERTY(QColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(TImeMode ImeMode READ ImeMode WRITE SetImeMode)
+    Q_PROPERTY(QString ImeName READ ImeName WRITE SetImeName)
+
+public:
+    enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+    Q_ENUM(TAlignment)
+    enum TVertAlignment { taTopJustify, taBottomJustify, taVCenter };
+    Q_ENUM(TVertAlignment)
+    enum TBorderStyle { bsNone, bsSingle };
+    Q_ENUM(TBorderStyle)
+    enum TImeMode { imDisable, imClose, imOpen, imDontCare };
+    Q_ENUM(TImeMode)
+    /// Bit n of the options byte stands for the option of ordinal n.
+    enum TRyNumEditOption {
+        eoMinusOnly = 1 << 0,
+        eoArrowUp = 1 << 1,
+        eoArrowDown = 1 << 2,
+        eoAutoWidthSize = 1 << 3,
+        eoORInputStop = 1 << 4,
+    };
+    Q_DECLARE_FLAGS(TRyNumEditOptions, TRyNumEditOption)
+    Q_FLAG(TRyNumEditOptions)
+
+    explicit TRyNumEdit(QWidget *parent = nullptr);
+    ~TRyNumEdit() override;
+
+    // --- Published properties -------------------------------------------------------------
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+    bool ArrowFocusMove() const { return FArrowFocusMove; }
+    void SetArrowFocusMove(bool Value) { FArrowFocusMove = Value; }
+    bool AutoSelect() const { return FAutoSelect; }
+    void SetAutoSelect(bool Value);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
+    int BottomMargin() const { return FBottomMargin; }
+    void SetBottomMargin(int Value);
+    bool Comma() const { return FComma; }
+    void SetComma(bool Value);
+    bool DecimalFixed() const { return FDecimalFixed; }
+    void SetDecimalFixed(bool Value);
+    int DecimalLength() const { return FDecimalLength; }
+    void SetDecimalLength(int Value);
+    QColor DisabledColor() const { return FDisabledColor; }
+    void SetDisabledColor(const QColor &Value);
+    bool EnterFocusMove() const { return FEnterFocusMove; }
+    void SetEnterFocusMove(bool Value) { FEnterFocusMove = Value; }
+    bool ErrorBeep() const { return FErrorBeep; }
+    void SetErrorBeep(bool Value) { FErrorBeep = Value; }
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool Value) { FHideSelection = Value; }
+    bool ImageCopy() const { return FImageCopy; }
+    void SetImageCopy(bool Value) { FImageCopy = Value; }
+    bool IntegerFixed() const { return FIntegerFixed; }
+    void SetIntegerFixed(bool Value);
+    int IntegerLength() const { return FIntegerLength; }
+    void SetIntegerLength(int Value);
+    int LeftMargin() const { return FLeftMargin; }
+    void SetLeftMargin(int Value);
+    QString LeftMark() const;
+    void SetLeftMark(const QString &Value);
+    bool Minus() const { return FMinus; }
+    void SetMinus(bool Value);
+    TRyNumEditOptions Options() const { return FOptions; }
+    void SetOptions(TRyNumEditOptions Value) { FOptions = Value; }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value) { FReadOnly = Value; }
+    int RightMargin() const { return FRightMargin; }
+    void SetRightMargin(int Value);
+    QString RightMark() const;
+    void SetRightMark(const QString &Value);
+    int TopMargin() const { return FTopMargin; }
+    void SetTopMargin(int Value);
+    TVertAlignment VertAlignment() const { return FVertAlignment; }
+    void SetVertAlignment(TVertAlignment Value);
+
+    /// The value text as Unicode; writing it behaves as SetText.
+    QString text() const;
+    void setText(const QString &Value);
+
+    QColor Color() const { return FColor; }
+    void SetColor(const QColor &Value);
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+    bool TabStop() const;
+    void SetTabStop(bool Value);
+    TImeMode ImeMode() const { return FImeMode; }
+    void SetImeMode(TImeMode Value) { FImeMode = Value; }
+    QString ImeName() const { return FImeName; }
+    void SetImeName(const QString &Value) { FImeName = Value; }
+
+    /// The context menu in use: the built-in one unless another was assigned.
+    QMenu *PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(QMenu *Value) { FPopupMenu = Value; }
+
+    /// True only inside a form designer; the control then builds no menu and no caret.
+    bool IsDesigning() const { return FDesigning; }
+
+    // --- Read-only views of the state, for windows and tests --------------------------------
+    const std::string &ValueText() const { return FValueText; }
+    const std::string &DisplayText() const { return FDisplayText; }
+    const std::string &UndoText() const { return FUndoText; }
+    bool CanUndo() const { return FCanUndo; }
+    int SelLength() const { return FSelLength; }
+    int TextHeight() const { return FTextHeight; }
+    int CaretWidth() const { return FCaretWidth; }
+    const TRect &TextRect() const { return FTextRect; }
+    const EditCaret &Caret() const { return FCaret; }
+    QMenu *BuiltInPopup() const { return FPopup; }
+    QAction *MenuItem(int Index) const { return FMenuItems.at(static_cast<size_t>(Index)); }
+
+    // --- Commands: selection and value ----------------------------------------------------
+    void SelectAll();
+    void ClearSelection();
+    void ClearValue();
+
+    // --- Commands: clipboard ----------------------------------------------------------------
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    void Undo();
+
+    // --- Window messages --------------------------------------------------------------------
+    /// The keys the control wants from its form's dialog-key handling (DLGC_* bits).
+    virtual int WMGetDlgCode() const;
+    /// Copies at most BufferSize - 1 bytes of the value text and a terminating null into
+    /// Buffer and returns the count copied.
+    int WMGetText(int BufferSize, char *Buffer) const;
+    /// Behaves as writing Text with a null-terminated code page 932 string.
+    int WMSetText(const char *Value);
+
+    // Dialog codes.
+    static constexpr int DLGC_WANTARROWS = 0x01;
+    static constexpr int DLGC_WANTTAB = 0x02;
+    static constexpr int DLGC_WANTALLKEYS = 0x04;
+    static constexpr int DLGC_WANTCHARS = 0x80;
+
+    // --- The virtual operations, in their documented order -------------------------------
+    // Value text
+    virtual void SetText(const std::string &Value);
+    virtual std::string GetText() const;
+    // Caret and automatic size
+    virtual void CreateEditCaret();
+    virtual void UpdateCaret();
+    virtual void DestroyEditCaret();
+    virtual void AdjustHeight();
+    virtual void AdjustWidth();
+    // Editing (each input operation consumes Key by setting it to '\0')
+    virtual void DeleteLastChar();
+    virtual void InputDigit(char &Key);
+    virtual void InputDecimalPoint(char &Key);
+    virtual void InputMinus(char &Key);
+    // Widths
+    virtual bool FitsDisplay(const std::string &Value) const;
+    virtual int DisplayTextWidth(const std::string &Value) const;
+    virtual int InputTextWidth(const std::string &Value) const;
+    // Formatting
+    virtual std::string FormatDisplayText(const std::string &Value) const;
+    virtual std::string FormatNumber(const std::string &Value) const;
+    virtual int AvailableWidth() const;
+    // Undo
+    virtual void SwapUndo();
+    virtual void SaveUndo();
+    // Filtering and the pieces of a number
+    virtual std::string FilterText(const std::string &Value) const;
+    virtual std::string StripLeadingZeros(const std::string &Value) const;
+    virtual TNumberParts SplitNumber(const std::string &Value) const;
+    virtual std::string JoinNumber(const std::string &Sign, const std::string &Integer,
+                                   const std::string &Point, const std::string &Decimals) const;
+    virtual std::string InsertCommas(const std::string &Digits) const;
+    // Layout geometry
+    virtual int NumberAreaWidth() const;
+    virtual std::string NumberAreaTemplate() const;
+    virtual std::string MaxNumberTemplate() const;
+    virtual int TextWidth(const std::string &S) const;
+    virtual TRect GetLeftMarkRect() const;
+    virtual TRect GetNumberAreaRect() const;
+    virtual TRect GetNumberTextRect() const;
+    virtual TRect GetRightMarkRect() const;
+    virtual QPoint GetCaretPoint() const;
+    // The built-in context menu
+    virtual void MenuPopup(QObject *Sender);
+    virtual void MenuItemClick(QObject *Sender);
+
+signals:
+    /// Raised last by every accepted edit, cut, paste and undo; never by writing Text.
+    void OnChange(TRyNumEdit *Sender);
+    /// Raised before the key-down rules; a handler that sets Key to 0 turns them off.
+    void OnKeyDown(TRyNumEdit *Sender, quint16 &Key, TShiftState Shift);
+    /// Raised before the character rules with each code page 932 byte; a handler may replace
+    /// it (0 is then refused like any other unusable character).
+    void OnKeyPress(TRyNumEdit *Sender, char &Key);
+    void OnEnter(TRyNumEdit *Sender);
+    void OnExit(TRyNumEdit *Sender);
+    void OnDblClick(TRyNumEdit *Sender);
+
+protected:
+    // Qt events mapped onto the control's framework hooks.
+    bool event(QEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
+
+    /// The steps that follow getting a (new) parent: measure the font, size, take clWindow.
+    virtual void ParentAssigned();
+    /// The key-down rules on a translated key; Key becomes 0 when consumed.
+    virtual void KeyDownRules(quint16 &Key, TShiftState Shift);
+    /// The character rules on one code page 932 byte; Key becomes 0 when consumed.
+    virtual void KeyPressRules(char &Key);
+    /// True for the keys that the key-down rules act on with this modifier set.
+    bool WantsKey(quint16 Key, TShiftState Shift) const;
+
+    /// Makes Value the value text as an accepted edit: records the undo text, reformats,
+    /// repaints, places the caret, consumes Key and raises OnChange last.
+    void Publish(const std::string &Value, char &Key);
+    /// Reformat, repaint and re-place the caret after the value text changed.
+    void ValueChanged();
+    /// Tells assistive technology that the displayed text changed.
+    void NotifyAccessibility();
+    /// The frame width that BorderStyle and Ctl3D put around the client area.
+    int FrameWidth() const;
+    /// Applies the border (contents margins) after BorderStyle or Ctl3D changed.
+    void RecreateWnd();
+    /// Posts a request to the top-level window to move the focus to the next or previous
+    /// tab stop once the current event is done; none without a parent window.
+    void RequestFocusMove(bool Next);
+    void BuildPopupMenu();
+    void Beep() const;
+
+    // --- State shared by the control's parts --------------------------------------------
+    std::string FValueText;
+    std::string FDisplayText;
+    std::string FUndoText;
+    bool FCanUndo = false;
+    int FSelLength = 0;
+    bool FCreating = true;
+    int FTextHeight = 0;
+    int FCaretWidth = 1;
+    bool FDblClicked = false;
+    TRect FTextRect;
+    QMenu *FPopup = nullptr;
+    std::array<QAction *, 8> FMenuItems{};
+    EditCaret FCaret;
+
+private:
+    /// The client size, the text height, the widths and the top that the layout rectangles
+    /// are built from.
+    struct TRow {
+        int CW = 0, CH = 0, H = 0, W = 0, Lw = 0, Rw = 0, T = 0, Y = 0;
+    };
+    TRow Row() const;
+
+    TAlignment FAlignment = taRightJustify;
+    bool FArrowFocusMove = false;
+    bool FAutoSelect = true;
+    bool FAutoSize = true;
+    TBorderStyle FBorderStyle = bsSingle;
+    int FBottomMargin = 2;
+    bool FComma = true;
+    bool FDecimalFixed = false;
+    int FDecimalLength = 3;
+    QColor FDisabledColor;
+    bool FEnterFocusMove = false;
+    bool FErrorBeep = true;
+    bool FHideSelection = true;
+    bool FImageCopy = false;
+    bool FIntegerFixed = false;
+    int FIntegerLength = 9;
+    int FLeftMargin = 2;
+    std::string FLeftMark;
+    bool FMinus = true;
+    TRyNumEditOptions FOptions = TRyNumEditOptions(eoArrowUp | eoArrowDown);
+    bool FReadOnly = false;
+    int FRightMargin = 2;
+    std::string FRightMark;
+    int FTopMargin = 2;
+    TVertAlignment FVertAlignment = taVCenter;
+    QColor FColor;
+    bool FCtl3D = true;
+    TImeMode FImeMode = imDontCare;
+    QString FImeName;
+    bool FDesigning = false;
+    QPointer<QMenu> FPopupMenu;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TRyNumEdit::TRyNumEditOptions)

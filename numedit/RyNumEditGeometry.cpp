@@ -1,0 +1,191 @@
+// TRyNumEdit: text widths, the layout rectangles, the caret and the automatic size.
+#include "RyNumEdit.h"
+
+#include "ShiftJis.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QInputMethod>
+
+namespace {
+
+/// Halves as the layout formulas do: integer division truncating toward zero.
+int Half(int v) { return v / 2; }
+
+} // namespace
+
+int TRyNumEdit::TextWidth(const std::string &S) const {
+    if (S.empty())
+        return 0;
+    return QFontMetrics(font()).horizontalAdvance(cp932::ToUnicode(S)) + 1;
+}
+
+int TRyNumEdit::DisplayTextWidth(const std::string &Value) const {
+    return TextWidth(FormatDisplayText(Value));
+}
+
+int TRyNumEdit::InputTextWidth(const std::string &Value) const {
+    // What has been typed, without the zeros that DecimalFixed pads on.
+    TNumberParts n = SplitNumber(Value);
+    if (FComma)
+        n.Integer = InsertCommas(n.Integer);
+    if ((FIntegerFixed || FDecimalFixed) && n.Integer.empty())
+        n.Integer = "0";
+    return TextWidth(n.Sign + n.Integer + n.Point + n.Decimals);
+}
+
+int TRyNumEdit::AvailableWidth() const {
+    const int b = (FBorderStyle == bsSingle && FCtl3D) ? 2 : 1;
+    return contentsRect().width() - FLeftMargin - FRightMargin - 2 * b;
+}
+
+bool TRyNumEdit::FitsDisplay(const std::string &Value) const {
+    return DisplayTextWidth(Value) <= AvailableWidth();
+}
+
+std::string TRyNumEdit::NumberAreaTemplate() const {
+    TNumberParts n = SplitNumber(FValueText);
+    if (FIntegerFixed) {
+        n.Integer.assign(static_cast<size_t>(FIntegerLength), '0');
+        if (FMinus)
+            n.Sign = "-";
+    }
+    if ((FIntegerFixed || FDecimalFixed) && n.Integer.empty())
+        n.Integer = "0";
+    if (FDecimalFixed) {
+        n.Point = ".";
+        n.Decimals.assign(static_cast<size_t>(FDecimalLength), '0');
+    }
+    if (FComma)
+        n.Integer = InsertCommas(n.Integer);
+    return n.Sign + n.Integer + n.Point + n.Decimals;
+}
+
+std::string TRyNumEdit::MaxNumberTemplate() const {
+    std::string integer(static_cast<size_t>(FIntegerLength), '0');
+    if (FComma)
+        integer = InsertCommas(integer);
+    return (FMinus ? "-" : "") + integer + "." +
+           std::string(static_cast<size_t>(FDecimalLength), '0');
+}
+
+int TRyNumEdit::NumberAreaWidth() const { return TextWidth(NumberAreaTemplate()); }
+
+TRyNumEdit::TRow TRyNumEdit::Row() const {
+    TRow r;
+    r.CW = contentsRect().width();
+    r.CH = contentsRect().height();
+    r.H = FTextHeight;
+    r.W = NumberAreaWidth();
+    // Marks around nothing take no room.
+    const bool marksShown = !FValueText.empty() || FIntegerFixed || FDecimalFixed;
+    r.Lw = marksShown ? TextWidth(FLeftMark) : 0;
+    r.Rw = marksShown ? TextWidth(FRightMark) : 0;
+    r.T = r.Lw + r.W + r.Rw;
+    switch (FVertAlignment) {
+    case taTopJustify: r.Y = FTopMargin; break;
+    case taBottomJustify: r.Y = r.CH - r.H - FBottomMargin; break;
+    case taVCenter: r.Y = Half(r.CH - r.H - FTopMargin - FBottomMargin) + FTopMargin; break;
+    }
+    return r;
+}
+
+TRect TRyNumEdit::GetLeftMarkRect() const {
+    const TRow r = Row();
+    int x = 0;
+    switch (FAlignment) {
+    case taLeftJustify: x = FLeftMargin; break;
+    case taRightJustify: x = r.CW - (r.Rw + FRightMargin + 1) - (r.Lw + r.W); break;
+    case taCenter: x = FLeftMargin + Half(r.CW - FLeftMargin - FRightMargin) - Half(r.T); break;
+    }
+    return TRect{x, r.Y, x + r.Lw, r.Y + r.H};
+}
+
+TRect TRyNumEdit::GetNumberAreaRect() const {
+    const TRow r = Row();
+    int x = 0;
+    switch (FAlignment) {
+    case taLeftJustify: x = FLeftMargin + r.Lw; break;
+    case taRightJustify: x = r.CW - r.Rw - FRightMargin - r.W - 1; break;
+    case taCenter:
+        x = r.Lw + Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin - Half(r.T);
+        break;
+    }
+    return TRect{x, r.Y, x + r.W, r.Y + r.H};
+}
+
+TRect TRyNumEdit::GetNumberTextRect() const {
+    const TRow r = Row();
+    // The number keeps to the right end of its area.
+    const int N = TextWidth(FormatNumber(FValueText));
+    int x = 0;
+    switch (FAlignment) {
+    case taLeftJustify: x = FLeftMargin + r.Lw + r.W - N; break;
+    case taRightJustify: x = r.CW - (r.Rw + FRightMargin + 1) - N; break;
+    case taCenter:
+        x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + r.Lw + r.W - Half(r.T) - N;
+        break;
+    }
+    return TRect{x, r.Y, x + N, r.Y + r.H};
+}
+
+TRect TRyNumEdit::GetRightMarkRect() const {
+    const TRow r = Row();
+    int x = 0;
+    switch (FAlignment) {
+    case taLeftJustify: x = FLeftMargin + r.Lw + r.W; break;
+    case taRightJustify: x = r.CW - (r.Rw + FRightMargin + 1); break;
+    case taCenter:
+        x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + Half(r.T) - r.Rw;
+        break;
+    }
+    return TRect{x, r.Y, x + r.Rw, r.Y + r.H};
+}
+
+QPoint TRyNumEdit::GetCaretPoint() const {
+    // Just after the last entered character: before padded decimals, after a typed ".".
+    const TRect r = GetNumberTextRect();
+    return QPoint(r.Left + InputTextWidth(FValueText) - 1, r.Top);
+}
+
+void TRyNumEdit::AdjustHeight() {
+    if (!FAutoSize)
+        return;
+    const QMargins m = contentsMargins();
+    resize(width(), FTextHeight + FTopMargin + FBottomMargin + m.top() + m.bottom());
+}
+
+void TRyNumEdit::AdjustWidth() {
+    // Only a form designer sizes the width to the widest number; at run time it stays.
+    if (!IsDesigning() || !FOptions.testFlag(eoAutoWidthSize) || !FAutoSize)
+        return;
+    const QMargins m = contentsMargins();
+    resize(TextWidth(MaxNumberTemplate()) + TextWidth(FLeftMark) + TextWidth(FRightMark) +
+               FLeftMargin + FRightMargin + 2 + m.left() + m.right(),
+           height());
+}
+
+void TRyNumEdit::CreateEditCaret() {
+    if (IsDesigning())
+        return;
+    FCaret.Create(FCaretWidth, FTextHeight);
+    UpdateCaret();
+}
+
+void TRyNumEdit::UpdateCaret() {
+    if (IsDesigning() || !hasFocus())
+        return;
+    const QPoint p = GetCaretPoint();
+    FCaret.Show();
+    FCaret.SetPos(p);
+    // The input method's composition window follows the caret.
+    if (QInputMethod *im = QGuiApplication::inputMethod())
+        im->update(Qt::ImCursorRectangle | Qt::ImFont | Qt::ImAnchorRectangle);
+}
+
+void TRyNumEdit::DestroyEditCaret() {
+    if (IsDesigning())
+        return;
+    FCaret.Hide();
+    FCaret.Destroy();
+}

@@ -1,0 +1,132 @@
+// TRyNumEdit: the border, painting, and what follows a new parent, font, 3D look, state or size.
+#include "RyNumEdit.h"
+
+#include "ShiftJis.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QResizeEvent>
+#include <qdrawutil.h>
+
+int TRyNumEdit::FrameWidth() const {
+    if (FBorderStyle == bsNone)
+        return 0;
+    // A sunken 3D edge is two pixels wide, the flat line one.
+    return FCtl3D ? 2 : 1;
+}
+
+void TRyNumEdit::RecreateWnd() {
+    const int f = FrameWidth();
+    setContentsMargins(f, f, f, f);
+    update();
+}
+
+void TRyNumEdit::SetCtl3D(bool Value) {
+    if (Value == FCtl3D)
+        return;
+    FCtl3D = Value;
+    if (FCreating)
+        return;
+    if (FBorderStyle == bsSingle)
+        RecreateWnd();
+    AdjustHeight();
+    AdjustWidth();
+}
+
+void TRyNumEdit::ParentAssigned() {
+    FTextHeight = QFontMetrics(font()).height();
+    AdjustHeight();
+    AdjustWidth();
+    // A colour set by program code before the parent wins no more; a form's stored one, set
+    // after this, still does.
+    FColor = palette().color(QPalette::Active, QPalette::Base);
+}
+
+void TRyNumEdit::changeEvent(QEvent *e) {
+    switch (e->type()) {
+    case QEvent::FontChange: {
+        if (FCreating)
+            break;
+        const bool focused = hasFocus();
+        if (focused)
+            DestroyEditCaret();
+        QWidget::changeEvent(e);
+        FTextHeight = QFontMetrics(font()).height();
+        AdjustHeight();
+        AdjustWidth();
+        FCaretWidth = font().bold() ? 2 : 1;
+        if (focused) {
+            CreateEditCaret();
+            UpdateCaret();
+        }
+        return;
+    }
+    case QEvent::EnabledChange:
+        QWidget::changeEvent(e);
+        update();
+        return;
+    default: break;
+    }
+    QWidget::changeEvent(e);
+}
+
+void TRyNumEdit::resizeEvent(QResizeEvent *e) {
+    QWidget::resizeEvent(e);
+    // Nothing repaints by itself on a resize, so the whole control is painted at once.
+    repaint();
+    if (hasFocus())
+        UpdateCaret();
+}
+
+void TRyNumEdit::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), FColor);
+
+    if (FBorderStyle == bsSingle) {
+        if (FCtl3D)
+            qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
+        else {
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    }
+
+    const QRect client = contentsRect();
+    painter.setClipRect(client);
+    painter.translate(client.topLeft());
+
+    QColor background = FColor;
+    QColor textColor = palette().color(QPalette::Active, QPalette::Text);
+    if (FSelLength != 0) {
+        background = palette().color(QPalette::Active, QPalette::Highlight);
+        textColor = palette().color(QPalette::Active, QPalette::HighlightedText);
+    }
+    if (!isEnabled()) {
+        background = FColor;
+        textColor = FDisabledColor;
+    }
+
+    const TRect left = GetLeftMarkRect();
+    FTextRect = GetNumberTextRect();
+    const TRect right = GetRightMarkRect();
+    // The band runs from the left mark through the right mark.
+    TRect fill = FTextRect;
+    if (!FLeftMark.empty())
+        fill.Left = left.Left;
+    if (!FRightMark.empty())
+        fill.Right = right.Right;
+    const std::string number = FormatNumber(FValueText);
+
+    painter.fillRect(fill.ToQRect(), background);
+    painter.setPen(textColor);
+    painter.setFont(font());
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+    if (!FLeftMark.empty() && !number.empty())
+        painter.drawText(left.ToQRect(), flags, cp932::ToUnicode(FLeftMark));
+    painter.drawText(FTextRect.ToQRect(), flags, cp932::ToUnicode(number));
+    if (!FRightMark.empty() && !number.empty())
+        painter.drawText(right.ToQRect(), flags, cp932::ToUnicode(FRightMark));
+
+    FCaret.Paint(painter, palette().color(QPalette::Active, QPalette::Text));
+}

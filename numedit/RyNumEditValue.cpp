@@ -1,0 +1,401 @@
+// TRyNumEdit: construction, the published properties and the value text with its formatting.
+#include "RyNumEdit.h"
+
+#include "Beep.h"
+#include "ShiftJis.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QPalette>
+
+#include <algorithm>
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+TRyNumEdit::TRyNumEdit(QWidget *parent) : QWidget(parent), FCaret(this) {
+    // FCreating is true from here until the end of the constructor.
+    setAttribute(Qt::WA_InputMethodEnabled);
+    resize(121, 20);
+    setCursor(Qt::IBeamCursor);
+    SetTabStop(true);
+    FColor = palette().color(QPalette::Active, QPalette::Base);
+    FDisabledColor = palette().color(QPalette::Disabled, QPalette::Text);
+    setContentsMargins(FrameWidth(), FrameWidth(), FrameWidth(), FrameWidth());
+
+    FDisplayText = FormatDisplayText(FValueText);
+    FUndoText.clear();
+    FCaretWidth = 1;
+    FDblClicked = false;
+    if (!IsDesigning())
+        BuildPopupMenu();
+    FCreating = false;
+
+    // Qt gives a parent at construction; what follows a parent assignment runs now, before
+    // a form sets its stored properties, so a stored Color still wins.
+    if (parent)
+        ParentAssigned();
+}
+
+TRyNumEdit::~TRyNumEdit() = default;
+
+// --- Published properties -------------------------------------------------------------------
+
+void TRyNumEdit::SetAlignment(TAlignment Value) {
+    if (Value == FAlignment)
+        return;
+    FAlignment = Value;
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetAutoSelect(bool Value) {
+    if (Value == FAutoSelect)
+        return;
+    FAutoSelect = Value;
+    update();
+}
+
+void TRyNumEdit::SetAutoSize(bool Value) {
+    if (Value == FAutoSize)
+        return;
+    FAutoSize = Value;
+    AdjustHeight();
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetBorderStyle(TBorderStyle Value) {
+    if (Value == FBorderStyle)
+        return;
+    FBorderStyle = Value;
+    RecreateWnd();
+    AdjustHeight();
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetBottomMargin(int Value) {
+    if (Value < 0 || Value == FBottomMargin)
+        return;
+    FBottomMargin = Value;
+    AdjustHeight();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetComma(bool Value) {
+    if (Value == FComma)
+        return;
+    FComma = Value;
+    FDisplayText = FormatDisplayText(FValueText);
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetDecimalFixed(bool Value) {
+    if (Value == FDecimalFixed)
+        return;
+    FDecimalFixed = Value;
+    FDisplayText = FormatDisplayText(FValueText);
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetDecimalLength(int Value) {
+    if (Value < 0 || Value == FDecimalLength)
+        return;
+    FDecimalLength = Value;
+    FValueText = FilterText(FValueText);
+    FDisplayText = FormatDisplayText(FValueText);
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetDisabledColor(const QColor &Value) {
+    if (Value == FDisabledColor)
+        return;
+    FDisabledColor = Value;
+    update();
+}
+
+void TRyNumEdit::SetIntegerFixed(bool Value) {
+    if (Value == FIntegerFixed)
+        return;
+    FIntegerFixed = Value;
+    FDisplayText = FormatDisplayText(FValueText);
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetIntegerLength(int Value) {
+    if (Value < 0 || Value == FIntegerLength)
+        return;
+    FIntegerLength = Value;
+    FValueText = FilterText(FValueText);
+    FDisplayText = FormatDisplayText(FValueText);
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetLeftMargin(int Value) {
+    if (Value < 0 || Value == FLeftMargin)
+        return;
+    FLeftMargin = Value;
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+QString TRyNumEdit::LeftMark() const { return cp932::ToUnicode(FLeftMark); }
+
+void TRyNumEdit::SetLeftMark(const QString &Value) {
+    const std::string mark = cp932::FromUnicode(Value);
+    if (mark == FLeftMark)
+        return;
+    FLeftMark = mark;
+    FDisplayText = FormatDisplayText(FValueText);
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetMinus(bool Value) {
+    if (Value == FMinus)
+        return;
+    FMinus = Value;
+    FValueText = FilterText(FValueText);
+    FDisplayText = FormatDisplayText(FValueText);
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetRightMargin(int Value) {
+    if (Value < 0 || Value == FRightMargin)
+        return;
+    FRightMargin = Value;
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+QString TRyNumEdit::RightMark() const { return cp932::ToUnicode(FRightMark); }
+
+void TRyNumEdit::SetRightMark(const QString &Value) {
+    const std::string mark = cp932::FromUnicode(Value);
+    if (mark == FRightMark)
+        return;
+    FRightMark = mark;
+    FDisplayText = FormatDisplayText(FValueText);
+    AdjustWidth();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetTopMargin(int Value) {
+    if (Value < 0 || Value == FTopMargin)
+        return;
+    FTopMargin = Value;
+    AdjustHeight();
+    update();
+    UpdateCaret();
+}
+
+void TRyNumEdit::SetVertAlignment(TVertAlignment Value) {
+    if (Value == FVertAlignment)
+        return;
+    FVertAlignment = Value;
+    update();
+    UpdateCaret();
+}
+
+QString TRyNumEdit::text() const { return cp932::ToUnicode(GetText()); }
+
+void TRyNumEdit::setText(const QString &Value) { SetText(cp932::FromUnicode(Value)); }
+
+void TRyNumEdit::SetColor(const QColor &Value) {
+    if (Value == FColor)
+        return;
+    FColor = Value;
+    update();
+}
+
+bool TRyNumEdit::TabStop() const { return (focusPolicy() & Qt::TabFocus) != 0; }
+
+void TRyNumEdit::SetTabStop(bool Value) {
+    // A mouse press focuses the control whether or not it is a tab stop.
+    setFocusPolicy(Value ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// --- The value text ---------------------------------------------------------------------------
+
+void TRyNumEdit::SetText(const std::string &Value) {
+    // The raw text is compared, so writing "05" over "5" still runs the filter.
+    if (Value == FValueText)
+        return;
+    FValueText = StripLeadingZeros(FilterText(Value));
+    ValueChanged();
+}
+
+std::string TRyNumEdit::GetText() const { return FValueText; }
+
+void TRyNumEdit::ValueChanged() {
+    FDisplayText = FormatDisplayText(FValueText);
+    update();
+    UpdateCaret();
+    NotifyAccessibility();
+}
+
+std::string TRyNumEdit::FormatDisplayText(const std::string &Value) const {
+    const std::string number = FormatNumber(Value);
+    if (number.empty())
+        return std::string();
+    return FLeftMark + number + FRightMark;
+}
+
+std::string TRyNumEdit::FormatNumber(const std::string &Value) const {
+    TNumberParts n = SplitNumber(Value);
+    if (FComma)
+        n.Integer = InsertCommas(n.Integer);
+    if (FDecimalFixed) {
+        const auto len = static_cast<size_t>(FDecimalLength);
+        n.Decimals.resize(len, '0');
+        if (FDecimalLength > 0)
+            n.Point = ".";
+    }
+    if ((FIntegerFixed || FDecimalFixed) && n.Integer.empty())
+        n.Integer = "0";
+    return JoinNumber(n.Sign, n.Integer, n.Point, n.Decimals);
+}
+
+TNumberParts TRyNumEdit::SplitNumber(const std::string &Value) const {
+    TNumberParts n;
+    size_t start = 0;
+    if (!Value.empty() && Value[0] == '-') {
+        n.Sign = "-";
+        start = 1;
+    }
+    const size_t point = Value.find('.', start);
+    if (point == std::string::npos) {
+        n.Integer = Value.substr(start);
+    } else {
+        n.Integer = Value.substr(start, point - start);
+        n.Point = ".";
+        n.Decimals = Value.substr(point + 1);
+    }
+    return n;
+}
+
+std::string TRyNumEdit::JoinNumber(const std::string &Sign, const std::string &Integer,
+                                   const std::string &Point, const std::string &Decimals) const {
+    std::string result;
+    result.reserve(Sign.size() + Integer.size() + Point.size() + Decimals.size());
+    result += Sign;
+    result += Integer;
+    result += Point;
+    result += Decimals;
+    return result;
+}
+
+std::string TRyNumEdit::InsertCommas(const std::string &Digits) const {
+    const size_t n = Digits.size();
+    std::string result;
+    result.reserve(n + n / 3);
+    for (size_t i = 0; i < n; ++i) {
+        // A comma goes before every group of three counted from the right.
+        if (i > 0 && (n - i) % 3 == 0)
+            result += ',';
+        result += Digits[i];
+    }
+    return result;
+}
+
+std::string TRyNumEdit::FilterText(const std::string &Value) const {
+    const auto intLimit = static_cast<size_t>(FIntegerLength);
+    const auto decLimit = static_cast<size_t>(FDecimalLength);
+    std::string result;
+    bool folded = false;     // a character has been produced by the folding stage
+    bool pointTaken = false; // the result holds a "."
+    size_t intDigits = 0;
+    size_t decDigits = 0;
+
+    // Folding and the character filter run in one pass; each folded character is filtered as
+    // it is produced. The scan also ends as soon as the outcome can no longer change: once the
+    // integer part is too long the whole value is discarded, and decimals past the limit are
+    // cut anyway.
+    const size_t size = Value.size();
+    for (size_t i = 0; i < size; ++i) {
+        auto b = static_cast<unsigned char>(Value[i]);
+        char c;
+        if (cp932::IsLeadByte(b)) {
+            if (i + 1 >= size)
+                break; // a lead byte without its trail byte
+            const unsigned code = (b << 8) | static_cast<unsigned char>(Value[i + 1]);
+            ++i;
+            if (code >= 0x824F && code <= 0x8258)
+                c = static_cast<char>('0' + (code - 0x824F));
+            else if (code == 0x817C)
+                c = '-';
+            else if (code == 0x8144)
+                c = '.';
+            else if (code == 0x8143)
+                continue; // the full-width comma is dropped by the folding
+            else
+                break;
+        } else {
+            c = static_cast<char>(b);
+        }
+        const bool first = !folded;
+        folded = true;
+
+        if (c == ',')
+            continue;
+        if (c == '-') {
+            if (!(FMinus && first))
+                break;
+            result += c;
+        } else if (c == '.') {
+            if (decLimit == 0 || pointTaken)
+                break;
+            pointTaken = true;
+            result += c;
+        } else if (IsDigit(c)) {
+            if (pointTaken) {
+                if (decDigits == decLimit)
+                    break; // everything after the last allowed decimal is cut
+                ++decDigits;
+            } else if (++intDigits > intLimit) {
+                return std::string(); // too long an integer part discards the whole value
+            }
+            result += c;
+        } else {
+            break;
+        }
+    }
+    return result;
+}
+
+std::string TRyNumEdit::StripLeadingZeros(const std::string &Value) const {
+    const bool negative = Value.find('-') != std::string::npos;
+    std::string r = negative ? Value.substr(1) : Value;
+    const size_t k = std::min(r.find_first_not_of('0'), r.size());
+    r.erase(0, k);
+    if (r.empty() && k > 0)
+        r = "0";
+    if (!r.empty() && r[0] == '.')
+        r.insert(0, "0");
+    if (negative)
+        r.insert(0, "-");
+    return r;
+}

@@ -1,0 +1,66 @@
+// Translation of Qt key events into the classic virtual-key codes and modifier sets.
+#pragma once
+
+#include <QtGlobal>
+
+class QKeyEvent;
+
+/// Modifier set of a key-down, as the key rules read it.
+struct TShiftState {
+    bool Shift = false;
+    bool Ctrl = false;
+    bool Alt = false;
+
+    bool None() const { return !Shift && !Ctrl && !Alt; }
+    bool ShiftOnly() const { return Shift && !Ctrl && !Alt; }
+    bool CtrlOnly() const { return Ctrl && !Shift && !Alt; }
+};
+
+/// A key event as the key rules read it: one virtual-key code and its modifier set.
+struct TVirtualKey {
+    quint16 Code = 0;  ///< 0 when the key has no virtual-key code here
+    TShiftState Shift;
+};
+
+namespace vk {
+constexpr quint16 Back = 0x08;
+constexpr quint16 Tab = 0x09;
+constexpr quint16 Return = 0x0D;
+constexpr quint16 Escape = 0x1B;
+constexpr quint16 Space = 0x20;
+constexpr quint16 Prior = 0x21;
+constexpr quint16 Next = 0x22;
+constexpr quint16 End = 0x23;
+constexpr quint16 Home = 0x24;
+constexpr quint16 Left = 0x25;
+constexpr quint16 Up = 0x26;
+constexpr quint16 Right = 0x27;
+constexpr quint16 Down = 0x28;
+constexpr quint16 Insert = 0x2D;
+constexpr quint16 Delete = 0x2E;
+constexpr quint16 Digit0 = 0x30;  ///< '0'..'9' are 0x30..0x39
+constexpr quint16 LetterA = 0x41; ///< 'A'..'Z' are 0x41..0x5A
+constexpr quint16 Numpad0 = 0x60; ///< numeric pad 0..9 are 0x60..0x69
+constexpr quint16 Multiply = 0x6A;
+constexpr quint16 Add = 0x6B;
+constexpr quint16 Separator = 0x6C;
+constexpr quint16 Subtract = 0x6D;
+constexpr quint16 Decimal = 0x6E;
+constexpr quint16 Divide = 0x6F;
+constexpr quint16 F1 = 0x70; ///< F1..F24 are 0x70..0x87
+constexpr quint16 Apps = 0x5D;
+constexpr quint16 Oem1 = 0xBA;     ///< the key carrying "*" and ":" on the Japanese layout
+constexpr quint16 OemPlus = 0xBB;  ///< the key carrying "+" and ";"
+constexpr quint16 OemComma = 0xBC;
+constexpr quint16 OemMinus = 0xBD; ///< the key carrying "-" and, with Shift, "="
+constexpr quint16 OemPeriod = 0xBE;
+constexpr quint16 Oem2 = 0xBF;     ///< the key carrying "/" and "?"
+
+/// The code of a letter key, 'A' to 'Z'.
+constexpr quint16 Letter(char upper) { return static_cast<quint16>(LetterA + (upper - 'A')); }
+} // namespace vk
+
+/// Translates a key event once. Keypad keys are told apart by the keypad modifier; the main
+/// keyboard's symbol keys by the character they carry, as they lie on the Japanese layout, so
+/// "=" reads as the minus key with Shift held whatever the active layout.
+TVirtualKey TranslateKey(const QKeyEvent &e);
