@@ -24,10 +24,6 @@ int32_t WrapMul(int32_t a, int32_t b) {
 int32_t WrapNeg(int32_t a) {
     return FromBits(0u - Bits(a));
 }
-// |INT32_MIN| has no 32-bit value; it stays INT32_MIN, as the wrapping negation gives.
-int32_t WrapAbs(int32_t a) {
-    return a < 0 ? WrapNeg(a) : a;
-}
 
 constexpr int32_t kFieldMax = 999999;
 
@@ -169,13 +165,30 @@ void DurationEngine::Evaluate(Operator op) {
         accumulator_ = Apply(pendingOperator_, accumulator_, operand_);
     }
 
-    int32_t days = 0;
-    int32_t hours = 0;
-    int32_t minutes = WrapAbs(accumulator_);
-    NormaliseDuration(display_.Mode(), days, hours, minutes);
-    WriteFields(days, hours, minutes);
+    // The result is shown as its magnitude. |INT32_MIN| does not fit in 32 signed bits, so the
+    // split is made on the unsigned magnitude; the wrapped value would show negative parts
+    // that the unsigned fields refuse, and so a blank display instead of an overflow.
+    uint32_t days = 0;
+    uint32_t hours = 0;
+    uint32_t minutes = accumulator_ < 0 ? 0u - Bits(accumulator_) : Bits(accumulator_);
+    switch (display_.Mode()) {
+    case ModeDHM:
+        days = minutes / 60 / 24;
+        hours = minutes / 60 % 24;
+        minutes %= 60;
+        break;
+    case ModeHM:
+        hours = minutes / 60;
+        minutes %= 60;
+        break;
+    default: break;
+    }
+    display_.SetFieldText(DurationField::Minutes, std::to_string(minutes));
+    display_.SetFieldText(DurationField::Hours, std::to_string(hours));
+    display_.SetFieldText(DurationField::Days, std::to_string(days));
 
-    if (minutes > kFieldMax || hours > kFieldMax || days > kFieldMax)
+    constexpr auto fieldMax = static_cast<uint32_t>(kFieldMax);
+    if (minutes > fieldMax || hours > fieldMax || days > fieldMax)
         display_.SetIndicator("E");
     else
         display_.SetIndicator(accumulator_ < 0 ? "-" : "");

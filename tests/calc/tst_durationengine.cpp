@@ -133,6 +133,7 @@ void TestDurationEngine::keySequences_data() {
     row("repeated plus adds operand again", "5 + 3 + +", "0|0|11", "0|0|11", "", 11);
     row("repeated equals changes nothing", "5 + 3 = = =", "0|0|8", "0|0|8", "", 8);
     row("5 + =", "5 + =", "0|0|5", "0|0|5", "", 5);
+    row("new operator forgets operand", "5 + 3 = * *", "0|0|8", "0|0|8", "", 8);
     row("last operator wins", "5 + * 3 =", "0|0|15", "0|0|15", "", 15);
     row("day and hour entry", "2 Day 3 Hour 1 5 + =", "2|3|15", "2|3|15", "", 3075);
     row("100 minutes", "1 0 0 =", "0|1|40", "0|1|40", "", 100);
@@ -168,15 +169,15 @@ void TestDurationEngine::keySequences_data() {
         "-", -729379967);
     row("sum overflow wraps", "9 9 9 9 9 9 Day + 9 9 9 9 9 9 Day =", "982618|4|16", "982618|4|16",
         "-", -1414970176);
-    // |INT32_MIN| stays negative: its parts are refused by the unsigned fields.
-    row("product reaches INT32_MIN", "3 2 7 6 8 * 6 5 5 3 6 =", "||", "0|0|0", "-", INT_MIN);
+    // |INT32_MIN| is shown as its true magnitude, 2^31 minutes, far too wide for the days.
+    row("product reaches INT32_MIN", "3 2 7 6 8 * 6 5 5 3 6 =", "|2|8", "0|2|8", "E", INT_MIN);
 
     // Doubling by repeated "×" up to 2^31, which wraps to INT32_MIN, and once more to 0.
     QString doubling = QStringLiteral("2 * 2 *");
     for (int i = 0; i < 29; ++i)
         doubling += QStringLiteral(" *");
     QTest::newRow("repeated multiply reaches INT32_MIN")
-        << doubling << QStringLiteral("||") << QStringLiteral("0|0|0") << QStringLiteral("-")
+        << doubling << QStringLiteral("|2|8") << QStringLiteral("0|2|8") << QStringLiteral("E")
         << INT_MIN;
     QTest::newRow("repeated multiply wraps to zero")
         << doubling + QStringLiteral(" *") << QStringLiteral("0|0|0") << QStringLiteral("0|0|0")
