@@ -1,4 +1,205 @@
 // TRyNumEdit: what assistive technology reads and is told.
-#include "RyNumEdit.h"
+#include "RyNumEditAccessible.h"
 
-void TRyNumEdit::NotifyAccessibility() {}
+#include "RyNumEdit.h"
+#include "ShiftJis.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+QAccessibleInterface *RyNumEditFactory(const QString &ClassName, QObject *Object) {
+    // Asked once per class up the hierarchy, so derived controls are served as well.
+    if (ClassName == QLatin1String("TRyNumEdit") && Object && Object->isWidgetType())
+        return new TRyNumEditAccessible(static_cast<TRyNumEdit *>(Object));
+    return nullptr;
+}
+
+} // namespace
+
+void InstallRyNumEditAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(RyNumEditFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void TRyNumEdit::NotifyAccessibility() {
+    if (!QAccessible::isActive())
+        return;
+    if (auto *iface =
+            dynamic_cast<TRyNumEditAccessible *>(QAccessible::queryAccessibleInterface(this)))
+        iface->AnnounceChange();
+}
+
+TRyNumEditAccessible::TRyNumEditAccessible(TRyNumEdit *Edit)
+    : QAccessibleWidget(Edit, QAccessible::EditableText) {
+    FAnnounced = WindowText();
+}
+
+TRyNumEdit *TRyNumEditAccessible::Edit() const {
+    return static_cast<TRyNumEdit *>(widget());
+}
+
+QString TRyNumEditAccessible::WindowText() const {
+    // The window-text protocol has no length query: grow the buffer until the text fits.
+    std::vector<char> buffer(32);
+    for (;;) {
+        const int n = Edit()->WMGetText(static_cast<int>(buffer.size()), buffer.data());
+        if (static_cast<size_t>(n) + 1 < buffer.size())
+            return cp932::ToUnicode(std::string(buffer.data(), static_cast<size_t>(n)));
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+QString TRyNumEditAccessible::DisplayedText() const {
+    return cp932::ToUnicode(Edit()->DisplayText());
+}
+
+bool TRyNumEditAccessible::Writable() const {
+    return Edit()->isEnabled() && !Edit()->ReadOnly();
+}
+
+void TRyNumEditAccessible::WriteWindowText(const QString &Text) {
+    if (!Writable())
+        return;
+    const std::string bytes = cp932::FromUnicode(Text);
+    Edit()->WMSetText(bytes.c_str());
+}
+
+QString TRyNumEditAccessible::text(QAccessible::Text Kind) const {
+    switch (Kind) {
+    case QAccessible::Name: {
+        const QString name = Edit()->accessibleName();
+        return name.isEmpty() ? DisplayedText() : name;
+    }
+    case QAccessible::Value:
+        return DisplayedText();
+    default:
+        return QAccessibleWidget::text(Kind);
+    }
+}
+
+void TRyNumEditAccessible::setText(QAccessible::Text Kind, const QString &Text) {
+    if (Kind == QAccessible::Value)
+        WriteWindowText(Text);
+    else
+        QAccessibleWidget::setText(Kind, Text);
+}
+
+QAccessible::State TRyNumEditAccessible::state() const {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.readOnly = Edit()->ReadOnly();
+    s.editable = !Edit()->ReadOnly();
+    s.selectableText = true;
+    s.focusable = true;
+    return s;
+}
+
+void *TRyNumEditAccessible::interface_cast(QAccessible::InterfaceType Type) {
+    if (Type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    if (Type == QAccessible::EditableTextInterface)
+        return static_cast<QAccessibleEditableTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(Type);
+}
+
+void TRyNumEditAccessible::selection(int SelectionIndex, int *StartOffset, int *EndOffset) const {
+    const bool selected = SelectionIndex == 0 && Edit()->SelLength() != 0;
+    *StartOffset = 0;
+    *EndOffset = selected ? characterCount() : 0;
+}
+
+int TRyNumEditAccessible::selectionCount() const {
+    return Edit()->SelLength() != 0 ? 1 : 0;
+}
+
+void TRyNumEditAccessible::addSelection(int StartOffset, int EndOffset) {
+    setSelection(0, StartOffset, EndOffset);
+}
+
+void TRyNumEditAccessible::removeSelection(int SelectionIndex) {
+    if (SelectionIndex == 0)
+        Edit()->ClearSelection();
+}
+
+void TRyNumEditAccessible::setSelection(int SelectionIndex, int StartOffset, int EndOffset) {
+    // The control selects all or nothing: any non-empty range selects everything.
+    if (SelectionIndex != 0)
+        return;
+    if (StartOffset == EndOffset)
+        Edit()->ClearSelection();
+    else
+        Edit()->SelectAll();
+}
+
+int TRyNumEditAccessible::cursorPosition() const {
+    return characterCount();
+}
+
+void TRyNumEditAccessible::setCursorPosition(int) {}
+
+QString TRyNumEditAccessible::text(int StartOffset, int EndOffset) const {
+    const QString all = WindowText();
+    const int start = std::clamp(StartOffset, 0, static_cast<int>(all.size()));
+    const int end = EndOffset < 0 ? static_cast<int>(all.size())
+                                  : std::clamp(EndOffset, start, static_cast<int>(all.size()));
+    return all.mid(start, end - start);
+}
+
+int TRyNumEditAccessible::characterCount() const {
+    return static_cast<int>(WindowText().size());
+}
+
+QRect TRyNumEditAccessible::characterRect(int) const {
+    // The number is drawn formatted, so offsets in the window text have no column of their
+    // own: every character reports the painted number.
+    QRect r = Edit()->GetNumberTextRect().ToQRect();
+    r.translate(Edit()->contentsRect().topLeft());
+    return QRect(Edit()->mapToGlobal(r.topLeft()), r.size());
+}
+
+int TRyNumEditAccessible::offsetAtPoint(const QPoint &Point) const {
+    return characterRect(0).contains(Point) ? characterCount() : -1;
+}
+
+void TRyNumEditAccessible::scrollToSubstring(int, int) {}
+
+QString TRyNumEditAccessible::attributes(int, int *StartOffset, int *EndOffset) const {
+    *StartOffset = 0;
+    *EndOffset = characterCount();
+    return QString();
+}
+
+void TRyNumEditAccessible::deleteText(int StartOffset, int EndOffset) {
+    replaceText(StartOffset, EndOffset, QString());
+}
+
+void TRyNumEditAccessible::insertText(int Offset, const QString &Text) {
+    replaceText(Offset, Offset, Text);
+}
+
+void TRyNumEditAccessible::replaceText(int StartOffset, int EndOffset, const QString &Text) {
+    QString all = WindowText();
+    const int start = std::clamp(StartOffset, 0, static_cast<int>(all.size()));
+    const int end = std::clamp(EndOffset, start, static_cast<int>(all.size()));
+    all.replace(start, end - start, Text);
+    WriteWindowText(all);
+}
+
+void TRyNumEditAccessible::AnnounceChange() {
+    const QString now = WindowText();
+    if (now == FAnnounced)
+        return;
+    QAccessibleTextUpdateEvent update(Edit(), 0, FAnnounced, now);
+    QAccessible::updateAccessibility(&update);
+    QAccessibleValueChangeEvent value(Edit(), DisplayedText());
+    QAccessible::updateAccessibility(&value);
+    if (Edit()->accessibleName().isEmpty()) {
+        QAccessibleEvent name(Edit(), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&name);
+    }
+    FAnnounced = now;
+}

@@ -9,19 +9,88 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 /// Menu captions, with "&" before the access key; the index is the item's tag.
 const char *const MenuCaptions[8] = {
-    "元に戻す(&U)", "-", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)", "削除(&D)", "-",
-    "すべて選択(&A)",
+    "元に戻す(&U)", "-", "切り取り(&T)",   "コピー(&C)", "貼り付け(&P)",
+    "削除(&D)",     "-", "すべて選択(&A)",
 };
 
-enum MenuTag { tagUndo = 0, tagCut = 2, tagCopy = 3, tagPaste = 4, tagDelete = 5, tagSelectAll = 7 };
+enum MenuTag {
+    tagUndo = 0,
+    tagCut = 2,
+    tagCopy = 3,
+    tagPaste = 4,
+    tagDelete = 5,
+    tagSelectAll = 7
+};
 
 bool ClipboardHasText() {
     const QMimeData *data = QApplication::clipboard()->mimeData();
     return data && data->hasText();
+}
+
+/// What a code page 932 character can be to the filter: a comma, which it skips, part of a
+/// number (an ASCII or full-width digit, minus or full stop), or the end of the number.
+enum class CharKind { Comma, Numeric, End };
+
+CharKind Classify(const std::string &Bytes, size_t At, size_t Length) {
+    const auto b = static_cast<unsigned char>(Bytes[At]);
+    if (Length == 1) {
+        if (b == ',')
+            return CharKind::Comma;
+        return (b >= '0' && b <= '9') || b == '-' || b == '.' ? CharKind::Numeric : CharKind::End;
+    }
+    const unsigned code = (unsigned{b} << 8) | static_cast<unsigned char>(Bytes[At + 1]);
+    if (code == 0x8143)
+        return CharKind::Comma;
+    if ((code >= 0x824F && code <= 0x8258) || code == 0x817C || code == 0x8144)
+        return CharKind::Numeric;
+    return CharKind::End;
+}
+
+/// The beginning of a pasted text that the filter can read, in code page 932.
+///
+/// The filter ends its scan at the first character that cannot be part of a number, and once
+/// it has seen more characters besides commas than a sign, a point and the digit limits
+/// (Budget) allow, it has stopped or discarded the value. So the text is converted piece by
+/// piece and the conversion ends just after the character where the filter is bound to stop:
+/// converting and copying all of a large clipboard text would otherwise be the whole cost of
+/// a paste. Only commas, which the filter skips, can make the beginning long. (A derived
+/// control whose FilterText takes other characters sees the text cut at the first of them.)
+std::string NumericPrefix(const QString &Text, std::uint64_t Budget) {
+    std::string prefix;
+    std::uint64_t numeric = 0;
+    qsizetype chunk = 64; // most pastes end within the first few characters
+    for (qsizetype pos = 0; pos < Text.size();) {
+        qsizetype n = std::min(chunk, Text.size() - pos);
+        if (pos + n < Text.size() && Text.at(pos + n - 1).isHighSurrogate())
+            ++n; // keep a surrogate pair in one piece
+        const std::string bytes =
+            cp932::FromUnicode(QString::fromRawData(Text.constData() + pos, n));
+        pos += n;
+        chunk = std::min<qsizetype>(chunk * 2, 64 * 1024);
+
+        // Converted from whole characters, so a lead byte has its trail byte here; one that
+        // does not is no number either.
+        for (size_t i = 0; i < bytes.size();) {
+            const size_t length =
+                cp932::IsLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2
+                                                                                                : 1;
+            const CharKind kind = Classify(bytes, i, length);
+            i += length;
+            if (kind == CharKind::End || (kind == CharKind::Numeric && ++numeric > Budget)) {
+                prefix.append(bytes, 0, i);
+                return prefix;
+            }
+        }
+        prefix += bytes;
+    }
+    return prefix;
 }
 
 } // namespace
@@ -42,8 +111,9 @@ void TRyNumEdit::BuildPopupMenu() {
 }
 
 void TRyNumEdit::MenuPopup(QObject *) {
+    // An ordinary focus entry, so that AutoSelect selects before the items are set.
     if (!hasFocus())
-        setFocus(Qt::PopupFocusReason);
+        setFocus(Qt::OtherFocusReason);
     const bool selected = FSelLength != 0;
     FMenuItems[tagUndo]->setEnabled(FCanUndo && !FReadOnly);
     FMenuItems[tagCut]->setEnabled(selected && !FReadOnly);
@@ -58,23 +128,36 @@ void TRyNumEdit::MenuItemClick(QObject *Sender) {
     if (!item)
         return;
     switch (item->data().toInt()) {
-    case tagUndo: Undo(); break;
-    case tagCut: CutToClipboard(); break;
-    case tagCopy: CopyToClipboard(); break;
-    case tagPaste: PasteFromClipboard(); break;
-    case tagDelete: ClearValue(); break;
-    case tagSelectAll: SelectAll(); break;
-    default: break;
+    case tagUndo:
+        Undo();
+        break;
+    case tagCut:
+        CutToClipboard();
+        break;
+    case tagCopy:
+        CopyToClipboard();
+        break;
+    case tagPaste:
+        PasteFromClipboard();
+        break;
+    case tagDelete:
+        ClearValue();
+        break;
+    case tagSelectAll:
+        SelectAll();
+        break;
+    default:
+        break;
     }
 }
 
 void TRyNumEdit::contextMenuEvent(QContextMenuEvent *e) {
     if (!FPopupMenu || IsDesigning())
         return;
-    // The built-in menu takes the focus and sets its items as it opens (aboutToShow).
-    if (FPopupMenu != FPopup && !hasFocus())
-        setFocus(Qt::PopupFocusReason);
-    FPopupMenu->exec(e->globalPos());
+    // The built-in menu takes the focus and sets its items as it opens (aboutToShow). Not
+    // exec(): a nested event loop could delete the control under this handler.
+    FPopupMenu->popup(e->globalPos());
+    e->accept();
 }
 
 void TRyNumEdit::CopyToClipboard() {
@@ -94,7 +177,10 @@ void TRyNumEdit::CutToClipboard() {
 void TRyNumEdit::PasteFromClipboard() {
     if (!ClipboardHasText())
         return;
-    const std::string pasted = cp932::FromUnicode(QApplication::clipboard()->text());
+    // Past a sign, a point and the digit limits the filter reads nothing but commas.
+    const std::uint64_t budget = std::uint64_t{2} + static_cast<std::uint64_t>(FIntegerLength) +
+                                 static_cast<std::uint64_t>(FDecimalLength);
+    const std::string pasted = NumericPrefix(QApplication::clipboard()->text(), budget);
     SaveUndo();
     // A selection is replaced; otherwise the text is appended to the value.
     FValueText = FilterText(FSelLength != 0 ? pasted : FValueText + pasted);

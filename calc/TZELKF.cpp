@@ -1,0 +1,331 @@
+// TZELKF: the main window's set-up, its click handlers, the dialog keys and the key map.
+#include "TZELKF.h"
+
+#include "RyNumEdit.h"
+#include "ui_TZELKF.h"
+
+#include <QButtonGroup>
+#include <QFont>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <QScreen>
+#include <QThread>
+
+TZELKF::TZELKF(QWidget *parent) : QWidget(parent), FUi(std::make_unique<Ui::TZELKF>()) {
+    FUi->setupUi(this);
+    SetPressWait(nullptr);
+    // A dialog-like frame without a maximise box; the form fixes the size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    PinFontSizes();
+    // The captions D, H and M size themselves to their text, as the form's labels do.
+    for (QLabel *label : {FUi->Label1, FUi->Label2, FUi->Label3})
+        label->adjustSize();
+
+    FModeGroup = new QButtonGroup(this);
+    FModeGroup->addButton(FUi->TRadioGroupItem0, ModeDHM);
+    FModeGroup->addButton(FUi->TRadioGroupItem1, ModeHM);
+    FModeGroup->addButton(FUi->TRadioGroupItem2, ModeM);
+    ConnectButtons();
+
+    // Key preview: every key meets the window before the control that has the focus.
+    installEventFilter(this);
+    for (QWidget *child : findChildren<QWidget *>())
+        if (child->window() == this)
+            child->installEventFilter(this);
+
+    // The first tab stop starts with the focus.
+    FUi->TRadioGroupItem0->setFocus(Qt::OtherFocusReason);
+    CentreOnScreen();
+    FormCreate();
+}
+
+TZELKF::~TZELKF() = default;
+
+void TZELKF::SubstituteFonts() {
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+}
+
+void TZELKF::SetPressWait(std::function<void(int)> Wait) {
+    if (Wait)
+        FPressWait = std::move(Wait);
+    else
+        FPressWait = [](int Milliseconds) {
+            QThread::msleep(static_cast<unsigned long>(Milliseconds));
+        };
+}
+
+void TZELKF::PinFontSizes() {
+    // The form format holds point sizes only; the layout is drawn for pixel heights.
+    const auto pin = [](QWidget *w, int pixels) {
+        QFont f = w->font();
+        f.setPixelSize(pixels);
+        w->setFont(f);
+    };
+    pin(this, 12);
+    for (TRyNumEdit *edit : {FUi->RyNumEdit1, FUi->RyNumEdit2, FUi->RyNumEdit3})
+        pin(edit, 16);
+    pin(FUi->Label4, 21);
+}
+
+void TZELKF::CentreOnScreen() {
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void TZELKF::ConnectButtons() {
+    FDigitButtons = {FUi->Button29, FUi->Button11, FUi->Button12, FUi->Button13, FUi->Button14,
+                     FUi->Button15, FUi->Button16, FUi->Button17, FUi->Button18, FUi->Button19};
+    const std::pair<QPushButton *, const char *> keys[] = {
+        {FUi->Button29, "0"}, {FUi->Button11, "1"}, {FUi->Button12, "2"}, {FUi->Button13, "3"},
+        {FUi->Button14, "4"}, {FUi->Button15, "5"}, {FUi->Button16, "6"}, {FUi->Button17, "7"},
+        {FUi->Button18, "8"}, {FUi->Button19, "9"}, {FUi->Button1, "10"}, {FUi->Button2, "15"},
+        {FUi->Button3, "20"}, {FUi->Button4, "25"}, {FUi->Button5, "30"}, {FUi->Button6, "35"},
+        {FUi->Button7, "40"}, {FUi->Button8, "45"}, {FUi->Button9, "50"}, {FUi->Button10, "55"},
+    };
+    for (const auto &[button, caption] : keys) {
+        FKeyCaptions.insert(button, caption);
+        connect(button, &QPushButton::clicked, this, &TZELKF::Button11Click);
+    }
+    const std::pair<QPushButton *, DurationEngine::Operator> operators[] = {
+        {FUi->Button24, DurationEngine::opAdd},      {FUi->Button23, DurationEngine::opSubtract},
+        {FUi->Button22, DurationEngine::opMultiply}, {FUi->Button25, DurationEngine::opDivide},
+        {FUi->Button26, DurationEngine::opEquals},
+    };
+    for (const auto &[button, op] : operators) {
+        FOperators.insert(button, op);
+        connect(button, &QPushButton::clicked, this, &TZELKF::Button22Click);
+    }
+    connect(FUi->Button20, &QPushButton::clicked, this, &TZELKF::Button20Click);
+    connect(FUi->Button21, &QPushButton::clicked, this, &TZELKF::Button21Click);
+    connect(FUi->Button27, &QPushButton::clicked, this, &TZELKF::Button27Click);
+    connect(FUi->Button28, &QPushButton::clicked, this, &TZELKF::Button28Click);
+    // idToggled fires for the newly checked item only when the choice really changes.
+    connect(FModeGroup, &QButtonGroup::idToggled, this, [this](int, bool Checked) {
+        if (Checked)
+            TRadioGroupClick();
+    });
+}
+
+// --- The engine's display -------------------------------------------------------------------
+
+TRyNumEdit *TZELKF::FieldEdit(DurationField Field) const {
+    switch (Field) {
+    case DurationField::Minutes:
+        return FUi->RyNumEdit1;
+    case DurationField::Hours:
+        return FUi->RyNumEdit2;
+    case DurationField::Days:
+        return FUi->RyNumEdit3;
+    }
+    return FUi->RyNumEdit1;
+}
+
+std::string TZELKF::FieldText(DurationField Field) const {
+    return FieldEdit(Field)->GetText();
+}
+
+void TZELKF::SetFieldText(DurationField Field, const std::string &Text) {
+    FieldEdit(Field)->SetText(Text);
+}
+
+void TZELKF::SetIndicator(const std::string &Text) {
+    FUi->Label4->setText(QString::fromStdString(Text));
+}
+
+int TZELKF::Mode() const {
+    return FModeGroup->checkedId();
+}
+
+// --- Handlers -------------------------------------------------------------------------------
+
+void TZELKF::FormCreate() {
+    FEngine.Reset();
+}
+
+void TZELKF::Button11Click() {
+    const auto it = FKeyCaptions.constFind(sender());
+    if (it != FKeyCaptions.constEnd())
+        FEngine.AppendKey(*it);
+}
+
+void TZELKF::Button20Click() {
+    FEngine.MoveToDays();
+}
+
+void TZELKF::Button21Click() {
+    FEngine.MoveToHours();
+}
+
+void TZELKF::Button22Click() {
+    const auto it = FOperators.constFind(sender());
+    if (it != FOperators.constEnd())
+        FEngine.Evaluate(*it);
+}
+
+void TZELKF::Button27Click() {
+    FEngine.AllClear();
+}
+
+void TZELKF::Button28Click() {
+    FEngine.Clear();
+}
+
+void TZELKF::TRadioGroupClick() {
+    FEngine.ModeChanged();
+}
+
+// --- Keyboard -------------------------------------------------------------------------------
+
+bool TZELKF::eventFilter(QObject *Watched, QEvent *Event) {
+    if (Event->type() == QEvent::KeyPress) {
+        // An ignored key climbs to the parents; only its first delivery, to the control with
+        // the focus (or to the window when nothing has it), is previewed.
+        QWidget *focused = focusWidget();
+        if (Watched == (focused ? focused : this) &&
+            PreviewKey(TranslateKey(*static_cast<QKeyEvent *>(Event))))
+            return true;
+    }
+    return QWidget::eventFilter(Watched, Event);
+}
+
+bool TZELKF::PreviewKey(const TVirtualKey &Key) {
+    if (Key.Code == 0)
+        return false;
+    if (DialogKey(focusWidget(), Key))
+        return true;
+    quint16 code = Key.Code;
+    FormKeyDown(code, Key.Shift);
+    return code == 0;
+}
+
+bool TZELKF::DialogKey(QWidget *Focused, const TVirtualKey &Key) {
+    const auto *edit = qobject_cast<TRyNumEdit *>(Focused);
+    const int wanted = edit ? edit->WMGetDlgCode() : 0;
+    auto *button = qobject_cast<QPushButton *>(Focused);
+    switch (Key.Code) {
+    case vk::Tab:
+        if (Key.Shift.Ctrl || (wanted & TRyNumEdit::DLGC_WANTTAB))
+            return false;
+        focusNextPrevChild(!Key.Shift.Shift);
+        return true;
+    case vk::Left:
+    case vk::Up:
+    case vk::Right:
+    case vk::Down:
+        if (!button)
+            return false;
+        if (QWidget *next =
+                NextControl(button, Key.Code == vk::Right || Key.Code == vk::Down, false))
+            next->setFocus(Qt::TabFocusReason);
+        return true;
+    case vk::Return:
+        // With a modifier held, Enter is left to the key map.
+        if (!Key.Shift.None() || (wanted & TRyNumEdit::DLGC_WANTALLKEYS))
+            return false;
+        (button ? button : FUi->Button26)->click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TZELKF::FormKeyDown(quint16 &Key, TShiftState Shift) {
+    QPushButton *button = nullptr;
+    switch (Key) {
+    case vk::Return:
+        button = FUi->Button26;
+        break;
+    case vk::Prior:
+    case vk::Letter('D'):
+        button = FUi->Button20;
+        break;
+    case vk::Next:
+    case vk::Letter('H'):
+        button = FUi->Button21;
+        break;
+    case vk::End:
+        button = FUi->Button28;
+        break;
+    case vk::Delete:
+        button = FUi->Button27;
+        break;
+    case vk::Multiply:
+    case vk::Oem1:
+        button = FUi->Button22;
+        break;
+    case vk::Add:
+    case vk::OemPlus:
+        button = FUi->Button24;
+        break;
+    case vk::Subtract:
+    case vk::OemMinus:
+        button = Shift.Shift ? FUi->Button26 : FUi->Button23;
+        break;
+    case vk::Divide:
+    case vk::Oem2:
+        button = FUi->Button25;
+        break;
+    default:
+        if (Key >= vk::Digit0 && Key <= vk::Digit0 + 9)
+            button = FDigitButtons[Key - vk::Digit0];
+        else if (Key >= vk::Numpad0 && Key <= vk::Numpad0 + 9)
+            button = FDigitButtons[Key - vk::Numpad0];
+        break;
+    }
+    if (!button)
+        return;
+    // The key is spent on the press: by the time it is over the focus is on "＝", and the
+    // control that had the focus must not act on it as well.
+    Key = 0;
+    PressButton(button);
+}
+
+void TZELKF::PressButton(QPushButton *Button) {
+    Button->setDown(true);
+    Button->repaint();
+    // Blocks on purpose: keys typed meanwhile wait in the queue and are handled in order.
+    FPressWait(PressMilliseconds);
+    Button->setDown(false);
+    Button->click();
+    FUi->Button26->setFocus(Qt::OtherFocusReason);
+}
+
+// --- Focus order ----------------------------------------------------------------------------
+
+bool TZELKF::focusNextPrevChild(bool Next) {
+    QWidget *target = NextControl(focusWidget(), Next, true);
+    if (!target)
+        return false;
+    target->setFocus(Next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool TZELKF::IsControlStop(QWidget *W, bool TabStopsOnly) const {
+    if (W == this || W->window() != this || !W->isEnabled() || !W->isVisibleTo(this))
+        return false;
+    // The mode choice is one tab stop, entered at its selected item. (Qt moves the Tab focus
+    // policy among the items with the focus, so it cannot tell.)
+    if (auto *radio = qobject_cast<QRadioButton *>(W); radio && FModeGroup->id(radio) != -1)
+        return radio == FModeGroup->checkedButton();
+    const Qt::FocusPolicy policy = W->focusPolicy();
+    if (TabStopsOnly ? (policy & Qt::TabFocus) != Qt::TabFocus : policy == Qt::NoFocus)
+        return false;
+    // Arrow keys stay among the window's own controls, not those inside the display panel.
+    return TabStopsOnly || W->parentWidget() == this;
+}
+
+QWidget *TZELKF::NextControl(QWidget *From, bool Forward, bool TabStopsOnly) const {
+    QWidget *start = From ? From : const_cast<TZELKF *>(this);
+    QWidget *w = start;
+    for (;;) {
+        w = Forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (!w || w == start)
+            // Round the whole order: the control itself is the only one, if it is one at all.
+            return From && IsControlStop(From, TabStopsOnly) ? From : nullptr;
+        if (IsControlStop(w, TabStopsOnly))
+            return w;
+    }
+}

@@ -1,0 +1,97 @@
+// TZELKF: the calculator's main window: its form, the button handlers and the keyboard.
+#pragma once
+
+#include "DurationEngine.h"
+#include "VirtualKey.h"
+
+#include <QHash>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QButtonGroup;
+class QPushButton;
+class TRyNumEdit;
+
+namespace Ui {
+class TZELKF;
+}
+
+/// The main window. It is the engine's display (three numeric fields, the indicator label and
+/// the mode choice) and turns clicks and keys into the engine's operations.
+///
+/// Keys are previewed: the window sees every key before the focused control. It first applies
+/// the dialog keys (Tab, Enter, arrows on a push button), then the key map of FormKeyDown, which
+/// presses a button visibly; anything else goes on to the focused control.
+class TZELKF : public QWidget, private DurationDisplay {
+    Q_OBJECT
+
+public:
+    explicit TZELKF(QWidget *parent = nullptr);
+    ~TZELKF() override;
+
+    /// Maps the form's font families onto the metric-compatible IPA Gothic fonts. Process-wide;
+    /// call once before the window is created.
+    static void SubstituteFonts();
+
+    /// How long a key press holds its button down, in milliseconds.
+    static constexpr int PressMilliseconds = 100;
+    /// Replaces the blocking wait of a key press; it is given the time to wait in milliseconds.
+    /// An empty function restores the blocking wait.
+    void SetPressWait(std::function<void(int)> Wait);
+
+    const DurationEngine &Engine() const { return FEngine; }
+
+    /// The key map: presses the button of a mapped key and sets Key to 0; leaves any other key.
+    void FormKeyDown(quint16 &Key, TShiftState Shift);
+
+public slots:
+    void FormCreate();
+    /// Digit and quick keys: the sender's caption is appended to the minutes.
+    void Button11Click();
+    void Button20Click();
+    void Button21Click();
+    /// Operators and "＝", told apart by the sender.
+    void Button22Click();
+    void Button27Click();
+    void Button28Click();
+    void TRadioGroupClick();
+
+protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+    bool focusNextPrevChild(bool Next) override;
+
+private:
+    // DurationDisplay
+    std::string FieldText(DurationField Field) const override;
+    void SetFieldText(DurationField Field, const std::string &Text) override;
+    void SetIndicator(const std::string &Text) override;
+    int Mode() const override;
+
+    TRyNumEdit *FieldEdit(DurationField Field) const;
+    void ConnectButtons();
+    void PinFontSizes();
+    void CentreOnScreen();
+
+    /// Runs the window's part of a key press; true when the key is spent.
+    bool PreviewKey(const TVirtualKey &Key);
+    bool DialogKey(QWidget *Focused, const TVirtualKey &Key);
+    /// A visible press: down, wait, one click, then the focus on "＝".
+    void PressButton(QPushButton *Button);
+    /// The control after (or before) From in tab order that can take the focus: among tab stops
+    /// anywhere in the window, or among the window's own controls. A radio group counts once.
+    QWidget *NextControl(QWidget *From, bool Forward, bool TabStopsOnly) const;
+    bool IsControlStop(QWidget *W, bool TabStopsOnly) const;
+
+    std::unique_ptr<Ui::TZELKF> FUi;
+    QButtonGroup *FModeGroup = nullptr;
+    /// The digit buttons "0" to "9" in value order, for the key map.
+    std::array<QPushButton *, 10> FDigitButtons{};
+    QHash<const QObject *, std::string> FKeyCaptions;
+    QHash<const QObject *, DurationEngine::Operator> FOperators;
+    std::function<void(int)> FPressWait;
+    DurationEngine FEngine{*this};
+};

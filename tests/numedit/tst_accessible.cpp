@@ -1,0 +1,134 @@
+// What assistive technology reads from a numeric edit control, writes to it and is told.
+#include "RyNumEdit.h"
+
+#include <QAccessible>
+#include <QtTest>
+#include <qtestaccessible.h>
+
+#include <memory>
+
+class TestAccessible : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void roleNameAndValue();
+    void textInterfaceReadsTheValueText();
+    void selectionIsAllOrNothing();
+    void writesGoThroughTheTextFilter_data();
+    void writesGoThroughTheTextFilter();
+    void readOnlyRefusesWrites();
+    void changesAreAnnounced();
+
+private:
+    QAccessibleInterface *iface() const {
+        return QAccessible::queryAccessibleInterface(edit.get());
+    }
+    QAccessibleTextInterface *text() const { return iface()->textInterface(); }
+
+    std::unique_ptr<TRyNumEdit> edit;
+};
+
+void TestAccessible::initTestCase() {
+    QTestAccessibility::initialize();
+}
+
+void TestAccessible::init() {
+    edit = std::make_unique<TRyNumEdit>();
+    edit->SetText("1234.5");
+    QTestAccessibility::clearEvents();
+}
+
+void TestAccessible::cleanup() {
+    edit.reset();
+}
+
+void TestAccessible::roleNameAndValue() {
+    QAccessibleInterface *a = iface();
+    QVERIFY(a);
+    QCOMPARE(a->role(), QAccessible::EditableText);
+    // Unnamed, the field is known by what it shows: the formatted number.
+    QCOMPARE(a->text(QAccessible::Value), QStringLiteral("1,234.5"));
+    QCOMPARE(a->text(QAccessible::Name), QStringLiteral("1,234.5"));
+    edit->setAccessibleName(QStringLiteral("Minutes"));
+    QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Minutes"));
+    QVERIFY(a->state().editable);
+    QVERIFY(!a->state().readOnly);
+}
+
+void TestAccessible::textInterfaceReadsTheValueText() {
+    QVERIFY(text());
+    QCOMPARE(text()->characterCount(), 6);
+    QCOMPARE(text()->text(0, 6), QStringLiteral("1234.5"));
+    QCOMPARE(text()->text(1, 3), QStringLiteral("23"));
+    QCOMPARE(text()->cursorPosition(), 6);
+
+    // Longer than the first buffer the window text is read with.
+    edit->SetIntegerLength(40);
+    const std::string digits(40, '7');
+    edit->SetText(digits);
+    QCOMPARE(text()->text(0, 40), QString::fromStdString(digits));
+}
+
+void TestAccessible::selectionIsAllOrNothing() {
+    QCOMPARE(text()->selectionCount(), 0);
+    text()->setSelection(0, 1, 2);
+    QCOMPARE(edit->SelLength() != 0, true);
+    int start = -1, end = -1;
+    text()->selection(0, &start, &end);
+    QCOMPARE(start, 0);
+    QCOMPARE(end, 6);
+    text()->removeSelection(0);
+    QCOMPARE(edit->SelLength(), 0);
+}
+
+void TestAccessible::writesGoThroughTheTextFilter_data() {
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("held");
+    QTest::newRow("plain") << "42"
+                           << "42";
+    QTest::newRow("leading zeros") << "007"
+                                   << "7";
+    QTest::newRow("full width") << QStringLiteral("１２") << "12";
+    QTest::newRow("letters cut") << "12ab"
+                                 << "12";
+}
+
+void TestAccessible::writesGoThroughTheTextFilter() {
+    QFETCH(QString, written);
+    QFETCH(QString, held);
+    iface()->setText(QAccessible::Value, written);
+    QCOMPARE(edit->text(), held);
+}
+
+void TestAccessible::readOnlyRefusesWrites() {
+    edit->SetReadOnly(true);
+    QVERIFY(iface()->state().readOnly);
+    iface()->setText(QAccessible::Value, QStringLiteral("99"));
+    iface()->editableTextInterface()->insertText(0, QStringLiteral("9"));
+    QCOMPARE(edit->text(), QStringLiteral("1234.5"));
+}
+
+void TestAccessible::changesAreAnnounced() {
+    iface(); // the interface exists before the change, as with a screen reader attached
+    QAccessible::setActive(true);
+    if (!QAccessible::isActive())
+        QSKIP("no accessibility bridge is active here, so nothing is announced");
+    edit->SetText("56");
+    bool textUpdate = false;
+    for (QAccessibleEvent *e : QTestAccessibility::events()) {
+        if (e->type() == QAccessible::TextUpdated) {
+            auto *u = static_cast<QAccessibleTextUpdateEvent *>(e);
+            QCOMPARE(u->textRemoved(), QStringLiteral("1234.5"));
+            QCOMPARE(u->textInserted(), QStringLiteral("56"));
+            textUpdate = true;
+        }
+    }
+    QVERIFY(textUpdate);
+}
+
+QTEST_MAIN(TestAccessible)
+#include "tst_accessible.moc"
