@@ -2,6 +2,7 @@
 #include "RyNumEdit.h"
 
 #include "Beep.h"
+#include "RyNumEditAccessible.h"
 #include "ShiftJis.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 TRyNumEdit::TRyNumEdit(QWidget *parent) : QWidget(parent), FCaret(this) {
     // FCreating is true from here until the end of the constructor.
+    InstallRyNumEditAccessibility();
     setAttribute(Qt::WA_InputMethodEnabled);
     resize(121, 20);
     setCursor(Qt::IBeamCursor);
@@ -325,6 +327,8 @@ std::string TRyNumEdit::FilterText(const std::string &Value) const {
     const auto intLimit = static_cast<size_t>(FIntegerLength);
     const auto decLimit = static_cast<size_t>(FDecimalLength);
     std::string result;
+    // The result can be no longer than the input, nor than the limits allow.
+    result.reserve(std::min(Value.size(), intLimit + decLimit + 2));
     bool folded = false;     // a character has been produced by the folding stage
     bool pointTaken = false; // the result holds a "."
     size_t intDigits = 0;
