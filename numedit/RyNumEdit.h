@@ -376,6 +376,8 @@ private:
     QString FImeName;
     bool FDesigning = false;
     QPointer<QMenu> FPopupMenu;
+    /// The focus last left for a popup or another window only, so its return is no new entry.
+    bool FFocusKept = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TRyNumEdit::TRyNumEditOptions)

@@ -9,29 +9,50 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-bool IsEnterOrEscape(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+/// True when a dialog takes this key before the control: Escape for its cancel, and Enter
+/// when it has a default button to press. Enter without one reaches the control.
+bool DialogTakesKey(const QWidget *form, int key) {
+    const auto *dialog = qobject_cast<const QDialog *>(form);
+    if (!dialog)
+        return false;
+    if (key == Qt::Key_Escape)
+        return true;
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    const auto buttons = dialog->findChildren<QPushButton *>();
+    return std::any_of(buttons.begin(), buttons.end(),
+                       [](const QPushButton *b) { return b->isDefault() && b->isVisible(); });
 }
 
 /// The characters a key produces, as code page 932 bytes: what the key-down of another
 /// windowing system would turn into character messages. Ctrl with a letter gives its control
-/// code whatever the event's text; Delete and keys with Alt give none.
+/// code whatever the event's text, Ctrl with any other key no printable character; Tab belongs
+/// to the form's focus handling, and Delete and keys with Alt alone give nothing.
 std::string CharactersOf(const QKeyEvent &e) {
     const Qt::KeyboardModifiers m = e.modifiers();
     const bool ctrl = m.testFlag(Qt::ControlModifier);
     const bool alt = m.testFlag(Qt::AltModifier);
+    const int key = e.key();
     if (alt && !ctrl)
         return std::string();
-    if (e.key() == Qt::Key_Delete)
+    if (key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return std::string();
-    if (ctrl && !alt && e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z)
-        return std::string(1, static_cast<char>(e.key() - Qt::Key_A + 1));
+    if (ctrl && !alt) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return std::string(1, static_cast<char>(key - Qt::Key_A + 1));
+        const QString text = e.text();
+        const bool controlOnly = std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() < 0x20 || c.unicode() == 0x7F;
+        });
+        return controlOnly ? cp932::FromUnicode(text) : std::string();
+    }
     return cp932::FromUnicode(e.text());
 }
 
@@ -42,14 +63,14 @@ QWidget *NextTabStop(QWidget *from, bool next) {
         w = next ? w->nextInFocusChain() : w->previousInFocusChain();
         if (!w || w == from)
             return nullptr;
-        if (w->window() == from->window() && (w->focusPolicy() & Qt::TabFocus) &&
-            w->isVisible() && w->isEnabled())
+        if (w->window() == from->window() && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() &&
+            w->isEnabled())
             return w;
     }
 }
 
 /// Full-width digits, minus and full stop composed by an input method enter as ASCII.
-char FoldFullWidth(char16_t c) {
+char FoldFullWidth(char32_t c) {
     if (c >= 0xFF10 && c <= 0xFF19)
         return static_cast<char>('0' + (c - 0xFF10));
     if (c == 0xFF0D)
@@ -79,7 +100,8 @@ bool TRyNumEdit::event(QEvent *e) {
         }
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return QWidget::event(e);
 }
@@ -96,20 +118,19 @@ bool TRyNumEdit::WantsKey(quint16 Key, TShiftState Shift) const {
 }
 
 void TRyNumEdit::keyPressEvent(QKeyEvent *e) {
+    // Enter and Escape that the control does not claim go to a dialog's default and cancel
+    // buttons first, as a form's dialog keys do.
+    if (!(WMGetDlgCode() & DLGC_WANTALLKEYS) && DialogTakesKey(window(), e->key())) {
+        e->ignore();
+        return;
+    }
+
     const TVirtualKey v = TranslateKey(*e);
     quint16 key = v.Code;
     if (key != 0) {
         emit OnKeyDown(this, key, v.Shift);
         if (key != 0)
             KeyDownRules(key, v.Shift);
-    }
-
-    // Enter and Escape that the control does not claim belong to a dialog's default and
-    // cancel buttons.
-    if (IsEnterOrEscape(e->key()) && !(WMGetDlgCode() & DLGC_WANTALLKEYS) &&
-        qobject_cast<QDialog *>(window())) {
-        e->ignore();
-        return;
     }
 
     const std::string chars = CharactersOf(*e);
@@ -182,8 +203,12 @@ void TRyNumEdit::KeyPressRules(char &Key) {
             Key = '\0';
         }
         return;
-    case '-': InputMinus(Key); return;
-    case '.': InputDecimalPoint(Key); return;
+    case '-':
+        InputMinus(Key);
+        return;
+    case '.':
+        InputDecimalPoint(Key);
+        return;
     default:
         if (Key >= '0' && Key <= '9') {
             InputDigit(Key);
@@ -197,12 +222,16 @@ void TRyNumEdit::KeyPressRules(char &Key) {
 
 void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
     const QString commit = e->commitString();
-    for (const QChar ch : commit) {
+    // Character by character (a surrogate pair is one character).
+    for (qsizetype i = 0; i < commit.size();) {
+        const qsizetype n = commit.at(i).isHighSurrogate() && i + 1 < commit.size() ? 2 : 1;
+        const QString ch = commit.mid(i, n);
+        i += n;
         std::string bytes;
-        if (const char folded = FoldFullWidth(ch.unicode()))
+        if (const char folded = FoldFullWidth(ch.toUcs4().value(0)))
             bytes.assign(1, folded);
         else
-            bytes = cp932::FromUnicode(QString(ch));
+            bytes = cp932::FromUnicode(ch);
         // Anything else is refused byte by byte by the character rules.
         for (char c : bytes) {
             emit OnKeyPress(this, c);
@@ -214,18 +243,24 @@ void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
 
 QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     switch (query) {
-    case Qt::ImEnabled: return true;
+    case Qt::ImEnabled:
+        return true;
     case Qt::ImCursorRectangle:
     case Qt::ImAnchorRectangle: {
         const QPoint p = GetCaretPoint() + contentsRect().topLeft();
         return QRect(p, QSize(FCaretWidth, FTextHeight));
     }
-    case Qt::ImFont: return font();
-    case Qt::ImHints: return int(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText);
-    case Qt::ImSurroundingText: return cp932::ToUnicode(FValueText);
+    case Qt::ImFont:
+        return font();
+    case Qt::ImHints:
+        return int(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText);
+    case Qt::ImSurroundingText:
+        return cp932::ToUnicode(FValueText);
     case Qt::ImCursorPosition:
-    case Qt::ImAnchorPosition: return static_cast<int>(FValueText.size());
-    default: return QWidget::inputMethodQuery(query);
+    case Qt::ImAnchorPosition:
+        return static_cast<int>(FValueText.size());
+    default:
+        return QWidget::inputMethodQuery(query);
     }
 }
 
@@ -245,11 +280,15 @@ void TRyNumEdit::mousePressEvent(QMouseEvent *e) {
 }
 
 void TRyNumEdit::mouseDoubleClickEvent(QMouseEvent *e) {
-    // Qt delivers the press of the second click before this, so the selection made here
-    // already outlives its press; the flag covers the press should it come after.
-    SelectAll();
-    emit OnDblClick(this);
-    FDblClicked = true;
+    // Only the left button double-clicks. Qt turns the second press into this event, and
+    // QWidget's handler below passes it on as a press, which keeps the selection because of
+    // the flag. Should a platform send the press first, the selection made here comes after
+    // it anyway, and the release ends the flag.
+    if (e->button() == Qt::LeftButton) {
+        SelectAll();
+        emit OnDblClick(this);
+        FDblClicked = true;
+    }
     QWidget::mouseDoubleClickEvent(e);
 }
 
@@ -272,8 +311,12 @@ void TRyNumEdit::mouseReleaseEvent(QMouseEvent *e) {
 
 void TRyNumEdit::focusInEvent(QFocusEvent *e) {
     QWidget::focusInEvent(e);
-    // A popup closing or the window coming back is no entry into the control.
-    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason) {
+    // The focus coming back from a popup or another window is no entry into the control; the
+    // first focus a window gives when it opens is one.
+    const bool returning = FFocusKept && (e->reason() == Qt::PopupFocusReason ||
+                                          e->reason() == Qt::ActiveWindowFocusReason);
+    FFocusKept = false;
+    if (!returning) {
         emit OnEnter(this);
         if (FAutoSelect)
             SelectAll();
@@ -284,7 +327,10 @@ void TRyNumEdit::focusInEvent(QFocusEvent *e) {
 
 void TRyNumEdit::focusOutEvent(QFocusEvent *e) {
     QWidget::focusOutEvent(e);
-    if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason) {
+    // The control is left only when its window's focus moves elsewhere; a popup opening or
+    // another window coming to the front keeps it as the window's focus.
+    FFocusKept = window()->focusWidget() == this;
+    if (!FFocusKept) {
         emit OnExit(this);
         if (FValueText == "-" && !FOptions.testFlag(eoMinusOnly)) {
             // A sign with no number is dropped quietly: no undo text, no OnChange.
@@ -303,14 +349,18 @@ void TRyNumEdit::RequestFocusMove(bool Next) {
     QWidget *form = window();
     if (form == this)
         return;
-    // Carried out after the current key has been handled completely.
+    // Carried out after the current key has been handled completely, from whatever has the
+    // focus then; from here it is exactly the move that Tab or Shift+Tab makes.
+    const QPointer<TRyNumEdit> self(this);
     QMetaObject::invokeMethod(
         form,
-        [form, Next] {
+        [self, form, Next] {
             QWidget *from = form->focusWidget();
             if (!from)
                 return;
-            if (QWidget *to = NextTabStop(from, Next))
+            if (from == self)
+                self->focusNextPrevChild(Next);
+            else if (QWidget *to = NextTabStop(from, Next))
                 to->setFocus(Next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         },
         Qt::QueuedConnection);

@@ -1,0 +1,567 @@
+// Keys, typed characters and input method commits reaching TRyNumEdit through Qt's events.
+#include "Beep.h"
+#include "RyNumEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QInputMethodEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+/// A window with three tab stops and, between the second and the third, a field that is not
+/// one (like the calculator's display fields).
+struct Form {
+    QWidget window;
+    TRyNumEdit *first = new TRyNumEdit(&window);
+    TRyNumEdit *edit = new TRyNumEdit(&window);
+    TRyNumEdit *notTabStop = new TRyNumEdit(&window);
+    TRyNumEdit *last = new TRyNumEdit(&window);
+
+    Form() {
+        // Placed by hand: the control keeps the size it gives itself.
+        int y = 10;
+        for (TRyNumEdit *e : {first, edit, notTabStop, last}) {
+            e->move(10, y);
+            y += e->height() + 10;
+        }
+        window.resize(160, y);
+        notTabStop->SetTabStop(false);
+        first->setObjectName("first");
+        edit->setObjectName("edit");
+        notTabStop->setObjectName("notTabStop");
+        last->setObjectName("last");
+    }
+};
+
+QString Focused() {
+    QWidget *w = QApplication::focusWidget();
+    return w ? w->objectName() : QString("none");
+}
+
+} // namespace
+
+class tst_Keyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void keyDownRules_data();
+    void keyDownRules();
+    void copyNeedsSelection_data();
+    void copyNeedsSelection();
+    void characters_data();
+    void characters();
+    void replacedCharacterBeeps();
+    void consumedKeyDownStillDeliversItsCharacter();
+    void enterAndEscape_data();
+    void enterAndEscape();
+    void focusMoveIsPostedAfterTheKey();
+    void enterWithoutParentWindow();
+    void dialogKeys_data();
+    void dialogKeys();
+    void arrowKeys_data();
+    void arrowKeys();
+    void inputMethod_data();
+    void inputMethod();
+
+private:
+    void ShowForm();
+
+    std::unique_ptr<Form> form;
+    int beeps = 0;
+};
+
+void tst_Keyboard::init() {
+    beeps = 0;
+    numedit::SetBeepHook([this] { ++beeps; });
+    QApplication::clipboard()->clear();
+    form = std::make_unique<Form>();
+}
+
+void tst_Keyboard::cleanup() {
+    form.reset();
+    numedit::SetBeepHook({});
+}
+
+void tst_Keyboard::ShowForm() {
+    form->window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form->window));
+    form->edit->setFocus(Qt::OtherFocusReason);
+    QVERIFY(form->edit->hasFocus());
+}
+
+void tst_Keyboard::keyDownRules_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<bool>("expectedSelected");
+
+    const int none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier,
+              alt = Qt::AltModifier;
+    // The selecting and deselecting keys.
+    QTest::newRow("Shift+Left selects")
+        << "12" << false << false << "" << int(Qt::Key_Left) << shift << "12" << true;
+    QTest::newRow("Shift+Right selects")
+        << "12" << false << false << "" << int(Qt::Key_Right) << shift << "12" << true;
+    QTest::newRow("Ctrl+A selects")
+        << "12" << false << false << "" << int(Qt::Key_A) << ctrl << "12" << true;
+    QTest::newRow("Left drops") << "12" << false << true << "" << int(Qt::Key_Left) << none << "12"
+                                << false;
+    QTest::newRow("Right drops") << "12" << false << true << "" << int(Qt::Key_Right) << none
+                                 << "12" << false;
+    QTest::newRow("Home drops") << "12" << false << true << "" << int(Qt::Key_Home) << none << "12"
+                                << false;
+    QTest::newRow("End drops") << "12" << false << true << "" << int(Qt::Key_End) << none << "12"
+                               << false;
+    QTest::newRow("PageUp drops") << "12" << false << true << "" << int(Qt::Key_PageUp) << none
+                                  << "12" << false;
+    QTest::newRow("PageDown drops")
+        << "12" << false << true << "" << int(Qt::Key_PageDown) << none << "12" << false;
+    QTest::newRow("Up drops") << "12" << false << true << "" << int(Qt::Key_Up) << none << "12"
+                              << false;
+    QTest::newRow("Down drops") << "12" << false << true << "" << int(Qt::Key_Down) << none << "12"
+                                << false;
+    // Editing keys.
+    QTest::newRow("Backspace") << "12.5" << false << false << "" << int(Qt::Key_Backspace) << none
+                               << "12" << false;
+    QTest::newRow("Delete") << "12.5" << false << false << "" << int(Qt::Key_Delete) << none << "12"
+                            << false;
+    QTest::newRow("Backspace on selection")
+        << "12" << false << true << "" << int(Qt::Key_Backspace) << none << "" << false;
+    QTest::newRow("Ctrl+V appends")
+        << "12" << false << false << "5" << int(Qt::Key_V) << ctrl << "125" << false;
+    QTest::newRow("Ctrl+V replaces selection")
+        << "12" << false << true << "5" << int(Qt::Key_V) << ctrl << "5" << false;
+    QTest::newRow("Ctrl+X cuts selection")
+        << "12" << false << true << "" << int(Qt::Key_X) << ctrl << "" << false;
+    // Other modifier sets leave the key alone.
+    QTest::newRow("Ctrl+Shift+A") << "12" << false << false << "" << int(Qt::Key_A)
+                                  << (ctrl | shift) << "12" << false;
+    QTest::newRow("Alt+Left") << "12" << false << true << "" << int(Qt::Key_Left) << alt << "12"
+                              << true;
+    QTest::newRow("Ctrl+Left") << "12" << false << true << "" << int(Qt::Key_Left) << ctrl << "12"
+                               << true;
+    QTest::newRow("Shift+Home") << "12" << false << true << "" << int(Qt::Key_Home) << shift << "12"
+                                << true;
+    QTest::newRow("Shift+Up") << "12" << false << true << "" << int(Qt::Key_Up) << shift << "12"
+                              << true;
+    QTest::newRow("Shift+Insert") << "12" << false << false << "5" << int(Qt::Key_Insert) << shift
+                                  << "12" << false;
+    QTest::newRow("Ctrl+Insert") << "12" << false << true << "" << int(Qt::Key_Insert) << ctrl
+                                 << "12" << true;
+    QTest::newRow("Shift+Delete") << "12" << false << false << "" << int(Qt::Key_Delete) << shift
+                                  << "12" << false;
+    QTest::newRow("Shift+Backspace")
+        << "12" << false << false << "" << int(Qt::Key_Backspace) << shift << "12" << false;
+    QTest::newRow("Ctrl+Shift+V") << "12" << false << false << "5" << int(Qt::Key_V)
+                                  << (ctrl | shift) << "12" << false;
+    QTest::newRow("Ctrl+digit types nothing")
+        << "12" << false << false << "" << int(Qt::Key_5) << ctrl << "12" << false;
+    QTest::newRow("Ctrl+keypad 1 types nothing")
+        << "12" << false << true << "" << int(Qt::Key_1) << (ctrl | int(Qt::KeypadModifier)) << "12"
+        << true;
+    // Read-only: selecting and copying only.
+    QTest::newRow("read-only Ctrl+A selects")
+        << "12" << true << false << "" << int(Qt::Key_A) << ctrl << "12" << true;
+    QTest::newRow("read-only Shift+Left selects")
+        << "12" << true << false << "" << int(Qt::Key_Left) << shift << "12" << true;
+    QTest::newRow("read-only Left drops")
+        << "12" << true << true << "" << int(Qt::Key_Left) << none << "12" << false;
+    QTest::newRow("read-only Backspace")
+        << "12" << true << false << "" << int(Qt::Key_Backspace) << none << "12" << false;
+    QTest::newRow("read-only Delete")
+        << "12" << true << true << "" << int(Qt::Key_Delete) << none << "12" << true;
+    QTest::newRow("read-only Ctrl+V")
+        << "12" << true << false << "5" << int(Qt::Key_V) << ctrl << "12" << false;
+    QTest::newRow("read-only Ctrl+X")
+        << "12" << true << true << "" << int(Qt::Key_X) << ctrl << "12" << true;
+}
+
+void tst_Keyboard::keyDownRules() {
+    QFETCH(QString, text);
+    QFETCH(bool, readOnly);
+    QFETCH(bool, selected);
+    QFETCH(QString, clipboard);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, expectedText);
+    QFETCH(bool, expectedSelected);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText(text);
+    edit->SetReadOnly(readOnly);
+    if (selected)
+        edit->SelectAll();
+    else
+        edit->ClearSelection();
+    if (!clipboard.isEmpty())
+        QApplication::clipboard()->setText(clipboard);
+
+    QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(edit->text(), expectedText);
+    QCOMPARE(edit->SelLength() != 0, expectedSelected);
+    QCOMPARE(beeps, 0);
+    QCOMPARE(Focused(), QString("edit"));
+}
+
+void tst_Keyboard::copyNeedsSelection_data() {
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("expectedClipboard");
+
+    QTest::newRow("selected") << true << false << "1234";
+    QTest::newRow("selected read-only") << true << true << "1234";
+    QTest::newRow("nothing selected") << false << false << "before";
+}
+
+void tst_Keyboard::copyNeedsSelection() {
+    QFETCH(bool, selected);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, expectedClipboard);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText("1234");
+    edit->SetReadOnly(readOnly);
+    if (selected)
+        edit->SelectAll();
+    else
+        edit->ClearSelection();
+    QApplication::clipboard()->setText("before");
+
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+
+    QCOMPARE(QApplication::clipboard()->text(), expectedClipboard);
+    QCOMPARE(edit->SelLength() != 0, selected);
+    QCOMPARE(beeps, 0);
+}
+
+void tst_Keyboard::characters_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("errorBeep");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<int>("expectedBeeps");
+
+    QTest::newRow("digits") << false << true << "1234"
+                            << "1234" << 0;
+    QTest::newRow("point and decimals") << false << true << ".25"
+                                        << "0.25" << 0;
+    QTest::newRow("sign toggles") << false << true << "5--"
+                                  << "5" << 0;
+    QTest::newRow("sign before digits") << false << true << "-7"
+                                        << "-7" << 0;
+    QTest::newRow("letter beeps") << false << true << "a"
+                                  << "" << 1;
+    QTest::newRow("letter without ErrorBeep") << false << false << "a"
+                                              << "" << 0;
+    QTest::newRow("blank comma plus") << false << true << "1 ,+"
+                                      << "1" << 3;
+    QTest::newRow("Latin-1 letter beeps once")
+        << false << true << QString::fromUtf8("\u00e9") << "" << 1;
+    QTest::newRow("kana beeps per byte") << false << true << QString::fromUtf8("\u3042") << "" << 2;
+    QTest::newRow("half-width kana beeps once")
+        << false << true << QString::fromUtf8("\uff71") << "" << 1;
+    QTest::newRow("read-only swallows") << true << true << "12a-. "
+                                        << "" << 0;
+}
+
+void tst_Keyboard::characters() {
+    QFETCH(bool, readOnly);
+    QFETCH(bool, errorBeep);
+    QFETCH(QString, typed);
+    QFETCH(QString, expectedText);
+    QFETCH(int, expectedBeeps);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->SetReadOnly(readOnly);
+    edit->SetErrorBeep(errorBeep);
+    QSignalSpy changes(edit, &TRyNumEdit::OnChange);
+
+    for (const QChar c : typed) {
+        // Characters without a key of their own arrive as text on an unknown key.
+        const Qt::Key key =
+            c.unicode() < 0x80 ? Qt::Key(QChar(c).toUpper().unicode()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, edit, key, QString(c), Qt::NoModifier);
+    }
+
+    QCOMPARE(edit->text(), expectedText);
+    QCOMPARE(beeps, expectedBeeps);
+    if (readOnly)
+        QCOMPARE(changes.count(), 0);
+}
+
+void tst_Keyboard::replacedCharacterBeeps() {
+    // A handler that replaces the character by 0 leaves a character the rules refuse.
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    connect(edit, &TRyNumEdit::OnKeyPress, this, [](TRyNumEdit *, char &Key) { Key = '\0'; });
+
+    QTest::keyClicks(edit, "5");
+
+    QCOMPARE(edit->text(), QString());
+    QCOMPARE(beeps, 1);
+}
+
+void tst_Keyboard::consumedKeyDownStillDeliversItsCharacter() {
+    // A handler that consumes the key turns the key rules off; Backspace's character is still
+    // taken silently.
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText("12");
+    connect(edit, &TRyNumEdit::OnKeyDown, this,
+            [](TRyNumEdit *, quint16 &Key, TShiftState) { Key = 0; });
+
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+
+    QCOMPARE(edit->text(), QString("12"));
+    QCOMPARE(edit->SelLength(), 0);
+    QCOMPARE(beeps, 0);
+}
+
+void tst_Keyboard::enterAndEscape_data() {
+    QTest::addColumn<bool>("enterFocusMove");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("expectedBeeps");
+    QTest::addColumn<QString>("expectedFocus");
+
+    const int enter = Qt::Key_Return, pad = Qt::Key_Enter, esc = Qt::Key_Escape;
+    const int none = Qt::NoModifier, keypad = Qt::KeypadModifier;
+    QTest::newRow("Enter beeps") << false << false << enter << none << 1 << "edit";
+    QTest::newRow("Enter moves to the next tab stop")
+        << true << false << enter << none << 0 << "last";
+    QTest::newRow("keypad Enter moves") << true << false << pad << keypad << 0 << "last";
+    QTest::newRow("claimed Escape beeps") << true << false << esc << none << 1 << "edit";
+    QTest::newRow("Escape beeps") << false << false << esc << none << 1 << "edit";
+    QTest::newRow("read-only Enter is silent") << false << true << enter << none << 0 << "edit";
+    QTest::newRow("read-only swallows Enter") << true << true << enter << none << 0 << "edit";
+}
+
+void tst_Keyboard::enterAndEscape() {
+    QFETCH(bool, enterFocusMove);
+    QFETCH(bool, readOnly);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, expectedBeeps);
+    QFETCH(QString, expectedFocus);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText("12");
+    edit->SetEnterFocusMove(enterFocusMove);
+    edit->SetReadOnly(readOnly);
+    QCOMPARE(edit->WMGetDlgCode(), enterFocusMove ? 0x85 : 0x81);
+
+    QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCoreApplication::processEvents();
+
+    QCOMPARE(beeps, expectedBeeps);
+    QCOMPARE(Focused(), expectedFocus);
+    QCOMPARE(edit->text(), QString("12"));
+}
+
+void tst_Keyboard::focusMoveIsPostedAfterTheKey() {
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->SetEnterFocusMove(true);
+    bool focusedDuringKey = false;
+    connect(edit, &TRyNumEdit::OnKeyPress, this,
+            [&](TRyNumEdit *, char &) { focusedDuringKey = QApplication::focusWidget() == edit; });
+
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(focusedDuringKey);
+    QCOMPARE(Focused(), QString("edit")); // still here until the posted request runs
+    QTRY_COMPARE(Focused(), QString("last"));
+}
+
+void tst_Keyboard::enterWithoutParentWindow() {
+    TRyNumEdit alone;
+    alone.SetEnterFocusMove(true);
+    alone.SetArrowFocusMove(true);
+    alone.setText("12");
+    alone.show();
+    QVERIFY(QTest::qWaitForWindowActive(&alone));
+    alone.setFocus();
+
+    QTest::keyClick(&alone, Qt::Key_Return);
+    QTest::keyClick(&alone, Qt::Key_Down);
+    QCoreApplication::processEvents();
+
+    QVERIFY(alone.hasFocus());
+    QCOMPARE(alone.text(), QString("12"));
+    QCOMPARE(beeps, 0);
+}
+
+void tst_Keyboard::dialogKeys_data() {
+    QTest::addColumn<bool>("enterFocusMove");
+    QTest::addColumn<bool>("defaultButton");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("expectedClicks");
+    QTest::addColumn<bool>("expectedRejected");
+    QTest::addColumn<int>("expectedBeeps");
+
+    const int enter = Qt::Key_Return, esc = Qt::Key_Escape;
+    QTest::newRow("Enter presses the default button") << false << true << enter << 1 << false << 0;
+    QTest::newRow("claimed Enter moves instead") << true << true << enter << 0 << false << 0;
+    QTest::newRow("Enter without default button beeps")
+        << false << false << enter << 0 << false << 1;
+    QTest::newRow("Escape cancels the dialog") << false << true << esc << 0 << true << 0;
+    QTest::newRow("claimed Escape beeps") << true << true << esc << 0 << false << 1;
+}
+
+void tst_Keyboard::dialogKeys() {
+    QFETCH(bool, enterFocusMove);
+    QFETCH(bool, defaultButton);
+    QFETCH(int, key);
+    QFETCH(int, expectedClicks);
+    QFETCH(bool, expectedRejected);
+    QFETCH(int, expectedBeeps);
+
+    QDialog dialog;
+    dialog.resize(160, 110);
+    auto *edit = new TRyNumEdit(&dialog);
+    auto *next = new TRyNumEdit(&dialog);
+    edit->move(10, 10);
+    next->move(10, 40);
+    QPushButton *ok = nullptr;
+    if (defaultButton) {
+        ok = new QPushButton("OK", &dialog);
+        ok->setGeometry(10, 70, 80, 30);
+        ok->setDefault(true);
+    }
+    edit->SetEnterFocusMove(enterFocusMove);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    edit->setFocus();
+    int clicks = 0;
+    if (ok)
+        connect(ok, &QPushButton::clicked, this, [&clicks] { ++clicks; });
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+
+    QTest::keyClick(edit, Qt::Key(key));
+    QCoreApplication::processEvents();
+
+    QCOMPARE(clicks, expectedClicks);
+    QCOMPARE(rejected.count() != 0, expectedRejected);
+    QCOMPARE(beeps, expectedBeeps);
+    if (enterFocusMove && key == Qt::Key_Return)
+        QCOMPARE(QApplication::focusWidget(), next);
+}
+
+void tst_Keyboard::arrowKeys_data() {
+    QTest::addColumn<bool>("arrowFocusMove");
+    QTest::addColumn<int>("options");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expectedFocus");
+
+    const int both = TRyNumEdit::eoArrowUp | TRyNumEdit::eoArrowDown;
+    const int up = TRyNumEdit::eoArrowUp, down = TRyNumEdit::eoArrowDown;
+    const int kUp = Qt::Key_Up, kDown = Qt::Key_Down;
+    QTest::newRow("Down moves over a non-tab-stop")
+        << true << both << false << "edit" << kDown << "last";
+    QTest::newRow("Up moves back") << true << both << false << "edit" << kUp << "first";
+    QTest::newRow("Down from the last wraps")
+        << true << both << false << "last" << kDown << "first";
+    QTest::newRow("read-only Down moves") << true << both << true << "edit" << kDown << "last";
+    QTest::newRow("Down without ArrowFocusMove")
+        << false << both << false << "edit" << kDown << "edit";
+    QTest::newRow("Up without ArrowFocusMove") << false << both << false << "edit" << kUp << "edit";
+    QTest::newRow("Down without eoArrowDown") << true << up << false << "edit" << kDown << "edit";
+    QTest::newRow("Up without eoArrowUp") << true << down << false << "edit" << kUp << "edit";
+    QTest::newRow("Up with eoArrowUp only") << true << up << false << "edit" << kUp << "first";
+}
+
+void tst_Keyboard::arrowKeys() {
+    QFETCH(bool, arrowFocusMove);
+    QFETCH(int, options);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, expectedFocus);
+
+    ShowForm();
+    auto *source = form->window.findChild<TRyNumEdit *>(from);
+    QVERIFY(source);
+    source->setText("12");
+    source->SetArrowFocusMove(arrowFocusMove);
+    source->SetOptions(TRyNumEdit::TRyNumEditOptions(options));
+    source->SetReadOnly(readOnly);
+    source->SetAutoSelect(false);
+    source->setFocus();
+    source->SelectAll();
+
+    QTest::keyClick(source, Qt::Key(key));
+    QCOMPARE(source->SelLength(), 0); // dropped whether or not the focus moves
+    QCoreApplication::processEvents();
+
+    QCOMPARE(Focused(), expectedFocus);
+    QCOMPARE(beeps, 0);
+}
+
+void tst_Keyboard::inputMethod_data() {
+    QTest::addColumn<QStringList>("commits");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<int>("expectedBeeps");
+
+    auto u = [](const char *s) { return QString::fromUtf8(s); };
+    QTest::newRow("full-width one point five")
+        << QStringList{u("\uff11"), u("\uff0e"), u("\uff15")} << false << "1.5" << 0;
+    QTest::newRow("full-width in one commit")
+        << QStringList{u("\uff11\uff12\uff13")} << false << "123" << 0;
+    QTest::newRow("full-width minus") << QStringList{u("\uff0d\uff13")} << false << "-3" << 0;
+    QTest::newRow("ASCII commit") << QStringList{"42"} << false << "42" << 0;
+    QTest::newRow("kana refused per byte") << QStringList{u("\u3042")} << false << "" << 2;
+    QTest::newRow("full-width comma refused") << QStringList{u("1\uff0c2")} << false << "12" << 2;
+    QTest::newRow("half-width kana refused once") << QStringList{u("\uff71")} << false << "" << 1;
+    QTest::newRow("character outside the code page")
+        << QStringList{u("\U0001F600")} << false << "" << 1;
+    QTest::newRow("read-only swallows") << QStringList{u("\uff11"), u("\u3042")} << true << "" << 0;
+}
+
+void tst_Keyboard::inputMethod() {
+    QFETCH(QStringList, commits);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, expectedText);
+    QFETCH(int, expectedBeeps);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->SetReadOnly(readOnly);
+    QVERIFY(edit->testAttribute(Qt::WA_InputMethodEnabled));
+    QVERIFY(static_cast<QWidget *>(edit)->inputMethodQuery(Qt::ImEnabled).toBool());
+
+    for (const QString &commit : commits) {
+        QInputMethodEvent composing(commit, {}); // the composition shows nothing yet
+        QApplication::sendEvent(edit, &composing);
+        QInputMethodEvent e;
+        e.setCommitString(commit);
+        QApplication::sendEvent(edit, &e);
+    }
+
+    QCOMPARE(edit->text(), expectedText);
+    QCOMPARE(beeps, expectedBeeps);
+}
+
+QTEST_MAIN(tst_Keyboard)
+#include "tst_keyboard.moc"

@@ -1,0 +1,518 @@
+// Mouse presses, double clicks and drags, focus entry and exit, the caret and the context menu
+// of TRyNumEdit, driven through the window system layer so Qt orders the events as it would
+// for a real mouse.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "Beep.h"
+#include "RyNumEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct Form {
+    QWidget window;
+    TRyNumEdit *before = new TRyNumEdit(&window);
+    TRyNumEdit *edit = new TRyNumEdit(&window);
+    TRyNumEdit *after = new TRyNumEdit(&window);
+
+    Form() {
+        // Placed by hand: the control keeps the size it gives itself.
+        int y = 10;
+        for (TRyNumEdit *e : {before, edit, after}) {
+            e->move(10, y);
+            y += e->height() + 10;
+        }
+        window.resize(160, y);
+        before->setObjectName("before");
+        edit->setObjectName("edit");
+        after->setObjectName("after");
+    }
+};
+
+/// A point given in the control's client coordinates, as the layout rectangles are.
+QPoint ClientPoint(const TRyNumEdit *e, int x, int y) {
+    return e->contentsRect().topLeft() + QPoint(x, y);
+}
+
+/// Right-clicks w, runs action on the context menu once it is open (closing it if the action
+/// did not) and waits until the menu is gone. The menu may open at the press or, as the
+/// offscreen platform delivers it, only while the release is processed.
+void RightClickWithMenu(QWidget *w, const std::function<void(QMenu *)> &action) {
+    QTimer timer;
+    bool ran = false;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (ran || !menu || !menu->isVisible())
+            return;
+        ran = true;
+        action(menu);
+        if (menu->isVisible())
+            menu->close();
+    });
+    timer.start(10);
+    QTest::mousePress(w, Qt::RightButton, {}, w->rect().center());
+    QTest::mouseRelease(w, Qt::RightButton, {}, w->rect().center());
+    QTRY_VERIFY(ran);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    // The offscreen platform leaves a closed menu the active window; a desktop gives the
+    // activation back to the window the menu came from.
+    if (!w->window()->isActiveWindow()) {
+        w->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    }
+}
+
+} // namespace
+
+class tst_MouseFocus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void clicks_data();
+    void clicks();
+    void drag_data();
+    void drag();
+    void anyButtonFocuses_data();
+    void anyButtonFocuses();
+    void entry_data();
+    void entry();
+    void firstFocusOfANewWindowIsAnEntry();
+    void exitWithLoneMinus_data();
+    void exitWithLoneMinus();
+    void hideSelection_data();
+    void hideSelection();
+    void windowSwitchIsNoExit();
+    void rightClickCopyOnReadOnlyField();
+    void contextMenuRunsNoExitRule();
+    void caretLivesWithTheFocus();
+
+private:
+    void ShowForm();
+
+    std::unique_ptr<Form> form;
+    int beeps = 0;
+};
+
+void tst_MouseFocus::init() {
+    beeps = 0;
+    numedit::SetBeepHook([this] { ++beeps; });
+    form = std::make_unique<Form>();
+}
+
+void tst_MouseFocus::cleanup() {
+    form.reset();
+    numedit::SetBeepHook({});
+}
+
+void tst_MouseFocus::ShowForm() {
+    form->window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form->window));
+}
+
+void tst_MouseFocus::clicks_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("selectedBefore");
+    QTest::addColumn<QString>("script"); // c: click, d: double click, m: middle double click
+    QTest::addColumn<bool>("expectedSelected");
+    QTest::addColumn<int>("expectedDblClicks");
+
+    QTest::newRow("click drops the selection") << false << true << "c" << false << 0;
+    QTest::newRow("double click selects") << false << false << "d" << true << 1;
+    QTest::newRow("double click then click") << false << false << "dc" << false << 1;
+    QTest::newRow("double click again") << false << false << "dcd" << true << 2;
+    QTest::newRow("read-only double click selects") << true << false << "d" << true << 1;
+    QTest::newRow("read-only double click then click") << true << false << "dc" << false << 1;
+    QTest::newRow("middle double click") << false << false << "m" << false << 0;
+    QTest::newRow("middle click keeps the selection") << false << true << "M" << true << 0;
+}
+
+void tst_MouseFocus::clicks() {
+    QFETCH(bool, readOnly);
+    QFETCH(bool, selectedBefore);
+    QFETCH(QString, script);
+    QFETCH(bool, expectedSelected);
+    QFETCH(int, expectedDblClicks);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText("12");
+    edit->SetReadOnly(readOnly);
+    edit->setFocus();
+    if (selectedBefore)
+        edit->SelectAll();
+    else
+        edit->ClearSelection();
+    QSignalSpy dblClicks(edit, &TRyNumEdit::OnDblClick);
+    const QPoint at = edit->rect().center();
+
+    for (const QChar step : script) {
+        switch (step.toLatin1()) {
+        case 'c':
+            QTest::mouseClick(edit, Qt::LeftButton, {}, at);
+            break;
+        case 'd':
+            QTest::mouseDClick(edit, Qt::LeftButton, {}, at);
+            break;
+        case 'm':
+            QTest::mouseDClick(edit, Qt::MiddleButton, {}, at);
+            break;
+        case 'M':
+            QTest::mouseClick(edit, Qt::MiddleButton, {}, at);
+            break;
+        default:
+            QFAIL("unknown step");
+        }
+    }
+
+    QCOMPARE(edit->SelLength() != 0, expectedSelected);
+    QCOMPARE(dblClicks.count(), expectedDblClicks);
+    QCOMPARE(edit->text(), QString("12"));
+    QVERIFY(edit->hasFocus());
+}
+
+void tst_MouseFocus::drag_data() {
+    QTest::addColumn<QString>("rightMark");
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<QString>("row"); // number: the number's row; above, below: off it
+    QTest::addColumn<bool>("expectedSelected");
+
+    QTest::newRow("stops short of the number") << "" << QStringList{"left-1"} << "number" << false;
+    QTest::newRow("reaches its left edge") << "" << QStringList{"left"} << "number" << true;
+    QTest::newRow("reaches its right edge") << "" << QStringList{"right"} << "number" << true;
+    QTest::newRow("past its right edge") << "" << QStringList{"right+1"} << "number" << false;
+    QTest::newRow("above the number") << "" << QStringList{"middle"} << "above" << true;
+    QTest::newRow("below the control") << "" << QStringList{"middle"} << "below" << true;
+    QTest::newRow("over the right mark only") << "円" << QStringList{"mark"} << "number" << false;
+    QTest::newRow("across the number and back")
+        << "" << QStringList{"middle", "margin"} << "number" << true;
+}
+
+void tst_MouseFocus::drag() {
+    QFETCH(QString, rightMark);
+    QFETCH(QStringList, path);
+    QFETCH(QString, row);
+    QFETCH(bool, expectedSelected);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText("1234");
+    edit->SetRightMark(rightMark);
+    edit->repaint();
+    const TRect number = edit->TextRect();
+    QCOMPARE(number.ToQRect(), edit->GetNumberTextRect().ToQRect());
+    QVERIFY(number.Width() > 2);
+    QVERIFY2(number.Left > 2, "the number must leave room for a margin to its left");
+
+    const int numberY = number.Top + number.Height() / 2;
+    auto xOf = [&](const QString &where) {
+        if (where == "margin")
+            return 1;
+        if (where == "left-1")
+            return number.Left - 1;
+        if (where == "left")
+            return number.Left;
+        if (where == "middle")
+            return (number.Left + number.Right) / 2;
+        if (where == "right")
+            return number.Right;
+        if (where == "right+1")
+            return number.Right + 1;
+        const TRect mark = edit->GetRightMarkRect();
+        return (mark.Left + mark.Right) / 2;
+    };
+    int y = numberY;
+    if (row == "above")
+        y = -edit->contentsRect().top(); // the widget's own top row, on the frame
+    else if (row == "below")
+        y = edit->height() + 2 - edit->contentsRect().top(); // off the control
+
+    QTest::mousePress(edit, Qt::LeftButton, {}, ClientPoint(edit, xOf("margin"), numberY));
+    QCOMPARE(edit->SelLength(), 0);
+    for (const QString &where : path)
+        QTest::mouseMove(edit, ClientPoint(edit, xOf(where), y));
+    QCOMPARE(edit->SelLength() != 0, expectedSelected);
+    QTest::mouseRelease(edit, Qt::LeftButton, {}, ClientPoint(edit, xOf(path.last()), y));
+    QCOMPARE(edit->SelLength() != 0, expectedSelected);
+}
+
+void tst_MouseFocus::anyButtonFocuses_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("expectedSelected");
+
+    // AutoSelect selects on entry; only the left press drops it again.
+    QTest::newRow("left") << int(Qt::LeftButton) << false;
+    QTest::newRow("middle") << int(Qt::MiddleButton) << true;
+    QTest::newRow("right") << int(Qt::RightButton) << true;
+}
+
+void tst_MouseFocus::anyButtonFocuses() {
+    QFETCH(int, button);
+    QFETCH(bool, expectedSelected);
+
+    ShowForm();
+    // Like a calculator field: read-only and no tab stop.
+    TRyNumEdit *edit = form->edit;
+    edit->SetReadOnly(true);
+    edit->SetTabStop(false);
+    edit->setText("12");
+    form->before->setFocus();
+    bool focusedWhenMenuOpened = false;
+    if (button == Qt::RightButton)
+        RightClickWithMenu(edit, [&](QMenu *) { focusedWhenMenuOpened = edit->hasFocus(); });
+    else
+        QTest::mouseClick(edit, Qt::MouseButton(button), {}, edit->rect().center());
+
+    QTRY_VERIFY(edit->hasFocus()); // back from the menu
+    QCOMPARE(edit->SelLength() != 0, expectedSelected);
+    if (button == Qt::RightButton)
+        QVERIFY(focusedWhenMenuOpened);
+}
+
+void tst_MouseFocus::entry_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("autoSelect");
+    QTest::addColumn<bool>("expectedSelected");
+
+    QTest::newRow("Tab in selects") << "tab" << true << true;
+    QTest::newRow("Shift+Tab in selects") << "backtab" << true << true;
+    QTest::newRow("Enter move in selects") << "enter" << true << true;
+    QTest::newRow("Down move in selects") << "down" << true << true;
+    QTest::newRow("click in does not select") << "click" << true << false;
+    QTest::newRow("Tab in without AutoSelect") << "tab" << false << false;
+}
+
+void tst_MouseFocus::entry() {
+    QFETCH(QString, how);
+    QFETCH(bool, autoSelect);
+    QFETCH(bool, expectedSelected);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText("1234");
+    edit->SetAutoSelect(autoSelect);
+    form->before->SetEnterFocusMove(true);
+    form->before->SetArrowFocusMove(true);
+    QWidget *from = how == "backtab" ? form->after : form->before;
+    from->setFocus();
+    QSignalSpy enters(edit, &TRyNumEdit::OnEnter);
+
+    if (how == "tab")
+        QTest::keyClick(from, Qt::Key_Tab);
+    else if (how == "backtab")
+        QTest::keyClick(from, Qt::Key_Backtab, Qt::ShiftModifier);
+    else if (how == "enter")
+        QTest::keyClick(from, Qt::Key_Return);
+    else if (how == "down")
+        QTest::keyClick(from, Qt::Key_Down);
+    else
+        QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+
+    QTRY_VERIFY(edit->hasFocus());
+    QCOMPARE(enters.count(), 1);
+    QCOMPARE(edit->SelLength() != 0, expectedSelected);
+    QCOMPARE(beeps, 0);
+}
+
+void tst_MouseFocus::firstFocusOfANewWindowIsAnEntry() {
+    // Opening a window focuses its first tab stop; that is an entry like any other.
+    form->before->setText("12");
+    QSignalSpy enters(form->before, &TRyNumEdit::OnEnter);
+
+    ShowForm();
+
+    QTRY_VERIFY(form->before->hasFocus());
+    QCOMPARE(enters.count(), 1);
+    QVERIFY(form->before->SelLength() != 0);
+    QVERIFY(form->before->Caret().Exists());
+}
+
+void tst_MouseFocus::exitWithLoneMinus_data() {
+    QTest::addColumn<bool>("minusOnly");
+    QTest::addColumn<bool>("integerFixed");
+    QTest::addColumn<bool>("decimalFixed");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QString>("expectedDisplay");
+
+    QTest::newRow("emptied") << false << false << false << ""
+                             << "";
+    QTest::newRow("kept with eoMinusOnly") << true << false << false << "-"
+                                           << "-";
+    QTest::newRow("emptied to the fixed zero") << false << true << false << ""
+                                               << "0";
+    QTest::newRow("emptied to the fixed decimals") << false << false << true << ""
+                                                   << "0.000";
+}
+
+void tst_MouseFocus::exitWithLoneMinus() {
+    QFETCH(bool, minusOnly);
+    QFETCH(bool, integerFixed);
+    QFETCH(bool, decimalFixed);
+    QFETCH(QString, expectedText);
+    QFETCH(QString, expectedDisplay);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    if (minusOnly)
+        edit->SetOptions(edit->Options() | TRyNumEdit::eoMinusOnly);
+    edit->SetIntegerFixed(integerFixed);
+    edit->SetDecimalFixed(decimalFixed);
+    edit->setText("5");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Backspace); // drops the selection with the value
+    QTest::keyClicks(edit, "5-");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), QString("-"));
+    const std::string undoText = edit->UndoText();
+    QSignalSpy changes(edit, &TRyNumEdit::OnChange);
+    QSignalSpy exits(edit, &TRyNumEdit::OnExit);
+
+    QTest::keyClick(edit, Qt::Key_Tab);
+
+    QVERIFY(form->after->hasFocus());
+    QCOMPARE(exits.count(), 1);
+    QCOMPARE(edit->text(), expectedText);
+    QCOMPARE(QString::fromStdString(edit->DisplayText()), expectedDisplay);
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(edit->UndoText(), undoText);
+}
+
+void tst_MouseFocus::hideSelection_data() {
+    QTest::addColumn<bool>("hideSelection");
+    QTest::addColumn<bool>("autoSelect");
+    QTest::addColumn<bool>("selectedAway");
+    QTest::addColumn<bool>("selectedBack");
+
+    QTest::newRow("dropped, not hidden") << true << false << false << false;
+    QTest::newRow("AutoSelect selects again") << true << true << false << true;
+    QTest::newRow("kept without HideSelection") << false << false << true << true;
+}
+
+void tst_MouseFocus::hideSelection() {
+    QFETCH(bool, hideSelection);
+    QFETCH(bool, autoSelect);
+    QFETCH(bool, selectedAway);
+    QFETCH(bool, selectedBack);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText("12");
+    edit->SetHideSelection(hideSelection);
+    edit->SetAutoSelect(autoSelect);
+    edit->setFocus();
+    edit->SelectAll();
+
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(form->after->hasFocus());
+    QCOMPARE(edit->SelLength() != 0, selectedAway);
+    QTest::keyClick(form->after, Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(edit->SelLength() != 0, selectedBack);
+}
+
+void tst_MouseFocus::windowSwitchIsNoExit() {
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Minus);
+    edit->SelectAll();
+    QSignalSpy enters(edit, &TRyNumEdit::OnEnter);
+    QSignalSpy exits(edit, &TRyNumEdit::OnExit);
+
+    QWidget other;
+    other.resize(100, 50);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(!edit->hasFocus());
+    QVERIFY(!edit->Caret().Exists());
+    form->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form->window));
+    QTRY_VERIFY(edit->hasFocus());
+
+    QCOMPARE(exits.count(), 0);
+    QCOMPARE(enters.count(), 0);
+    QCOMPARE(edit->text(), QString("-"));
+    QVERIFY(edit->SelLength() != 0);
+    QVERIFY(edit->Caret().Exists());
+}
+
+void tst_MouseFocus::rightClickCopyOnReadOnlyField() {
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->SetReadOnly(true);
+    edit->SetTabStop(false);
+    edit->setText("12");
+    form->before->setFocus();
+    QApplication::clipboard()->setText("before");
+    QList<bool> enabled;
+    RightClickWithMenu(edit, [&](QMenu *menu) {
+        for (int i = 0; i < 8; ++i)
+            enabled << edit->MenuItem(i)->isEnabled();
+        QTest::keyClick(menu, Qt::Key_C); // the access key of Copy
+    });
+
+    // Undo, -, Cut, Copy, Paste, Delete, -, Select all
+    const QList<bool> onlyCopy{false, true, false, true, false, false, true, false};
+    QCOMPARE(enabled, onlyCopy);
+    QCOMPARE(QApplication::clipboard()->text(), QString("12"));
+    QTRY_VERIFY(edit->hasFocus());
+    QVERIFY(edit->SelLength() != 0);
+}
+
+void tst_MouseFocus::contextMenuRunsNoExitRule() {
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Minus);
+    edit->SelectAll();
+    QSignalSpy enters(edit, &TRyNumEdit::OnEnter);
+    QSignalSpy exits(edit, &TRyNumEdit::OnExit);
+    RightClickWithMenu(edit, [](QMenu *menu) { QTest::keyClick(menu, Qt::Key_Escape); });
+
+    QTRY_VERIFY(edit->hasFocus());
+    QCOMPARE(exits.count(), 0);
+    QCOMPARE(enters.count(), 0);
+    QCOMPARE(edit->text(), QString("-"));
+    QVERIFY(edit->SelLength() != 0);
+    QVERIFY(edit->Caret().Exists());
+}
+
+void tst_MouseFocus::caretLivesWithTheFocus() {
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    QVERIFY(!edit->Caret().Exists());
+    edit->setFocus();
+    QVERIFY(edit->Caret().Exists());
+    QVERIFY(edit->Caret().Shown());
+    QCOMPARE(edit->Caret().Size(), QSize(edit->CaretWidth(), edit->TextHeight()));
+
+    // The input method's cursor rectangle is the caret's, in widget coordinates.
+    auto imRect = [edit] {
+        return static_cast<QWidget *>(edit)->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    };
+    edit->SetAlignment(TRyNumEdit::taLeftJustify);
+    const QRect empty = imRect();
+    QCOMPARE(empty, edit->Caret().Rect().translated(edit->contentsRect().topLeft()));
+    QTest::keyClicks(edit, "123");
+    QCOMPARE(imRect(), edit->Caret().Rect().translated(edit->contentsRect().topLeft()));
+    QCOMPARE(imRect().left() - empty.left(), edit->TextWidth("123"));
+
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(!edit->hasFocus());
+    QVERIFY(!edit->Caret().Exists());
+}
+
+QTEST_MAIN(tst_MouseFocus)
+#include "tst_mouse_focus.moc"
