@@ -178,6 +178,10 @@ public:
     QMenu *PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(QMenu *Value) { FPopupMenu = Value; }
 
+    /// The construction size, with the height that AutoSize gives once the font is measured;
+    /// layouts use it as the control's preferred size.
+    QSize sizeHint() const override;
+
     /// True only inside a form designer; the control then builds no menu and no caret.
     bool IsDesigning() const { return FDesigning; }
 

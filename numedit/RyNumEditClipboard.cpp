@@ -98,8 +98,14 @@ std::string NumericPrefix(const QString &Text, std::uint64_t Budget) {
 void TRyNumEdit::BuildPopupMenu() {
     FPopup = new QMenu(this);
     for (size_t i = 0; i < FMenuItems.size(); ++i) {
-        auto *item = new QAction(QString::fromUtf8(MenuCaptions[i]), this);
-        item->setSeparator(item->text() == QLatin1String("-"));
+        const QString caption = QString::fromUtf8(MenuCaptions[i]);
+        auto *item = new QAction(this);
+        // "-" is the caption convention for a separator; a Qt separator carries no text, which
+        // styles would otherwise draw beside the line.
+        if (caption == QLatin1String("-"))
+            item->setSeparator(true);
+        else
+            item->setText(caption);
         item->setData(static_cast<int>(i));
         connect(item, &QAction::triggered, this, [this, item] { MenuItemClick(item); });
         FPopup->addAction(item);

@@ -34,6 +34,14 @@ void TRyNumEdit::SetCtl3D(bool Value) {
     AdjustWidth();
 }
 
+QSize TRyNumEdit::sizeHint() const {
+    const QMargins m = contentsMargins();
+    const int height = FAutoSize && FTextHeight > 0
+                           ? FTextHeight + FTopMargin + FBottomMargin + m.top() + m.bottom()
+                           : 20;
+    return QSize(121, height);
+}
+
 void TRyNumEdit::ParentAssigned() {
     FTextHeight = QFontMetrics(font()).height();
     AdjustHeight();
