@@ -1,4 +1,5 @@
 // Zelkor: a calculator for durations in days, hours and minutes.
+#include "ShownWatcher.h"
 #include "TZELKF.h"
 #include "ZelkorApplication.h"
 #include "ZelkorError.h"
@@ -7,7 +8,7 @@ int main(int argc, char *argv[]) {
     TZelkorApplication app(argc, argv);
     try {
         TZELKF ZELKF;
-        app.ExitWhenShownIfAsked(&ZELKF);
+        TShownWatcher::InstallIfAsked(&ZELKF);
         ZELKF.show();
         return app.exec();
     } catch (const EZelkorError &e) {

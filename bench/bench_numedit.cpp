@@ -3,8 +3,6 @@
 // anything worse than linear shows.
 #include "RyNumEdit.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -131,16 +129,3 @@ BENCHMARK(BM_SetTextUnicode)->Apply(Sizes);
 BENCHMARK(BM_FormatDisplayText)->Apply(Sizes);
 
 } // namespace
-
-int main(int argc, char **argv) {
-    // The control is a widget: it needs an application, but no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -74,16 +74,3 @@ BENCHMARK(BM_PasteFullWidthDigits)->Arg(KB)->Arg(MB)->Arg(10 * MB)->Unit(benchma
 BENCHMARK(BM_PasteDigitsThenGarbage)->Arg(KB)->Arg(MB)->Arg(10 * MB)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PasteCommas)->Arg(KB)->Arg(MB)->Arg(10 * MB)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PasteDigitsUnlimited)->Arg(KB)->Arg(MB)->Arg(10 * MB)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv) {
-    // The control needs a widget application; no screen is needed to paste.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

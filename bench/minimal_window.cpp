@@ -1,39 +1,11 @@
 // The start-up baseline: a plain Qt window with as many push buttons and edits as the calculator.
 // With --exit-on-shown it prints "shown <epoch ns>" after its first paint and quits.
+#include "ShownWatcher.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
-
-#include <chrono>
-#include <cstdio>
-
-namespace {
-
-class ShownWatcher : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            const auto now = std::chrono::system_clock::now().time_since_epoch();
-            std::printf("shown %lld\n",
-                        static_cast<long long>(
-                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool seen_ = false;
-};
-
-} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -48,8 +20,7 @@ int main(int argc, char *argv[]) {
         auto *e = new QLineEdit(&window);
         e->setGeometry(8 + i * 90, 8, 80, 20);
     }
-    if (app.arguments().contains(QStringLiteral("--exit-on-shown")))
-        window.installEventFilter(new ShownWatcher(&window));
+    TShownWatcher::InstallIfAsked(&window);
     window.show();
     return app.exec();
 }

@@ -181,7 +181,8 @@ void DurationEngine::Evaluate(Operator op) {
         hours = minutes / 60;
         minutes %= 60;
         break;
-    default: break;
+    default:
+        break;
     }
     display_.SetFieldText(DurationField::Minutes, std::to_string(minutes));
     display_.SetFieldText(DurationField::Hours, std::to_string(hours));

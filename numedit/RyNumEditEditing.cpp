@@ -48,7 +48,7 @@ void TRyNumEdit::InputDigit(char &Key) {
     const Counts c = CountDigits(FValueText);
     // The limits apply to the value before a leading zero would be dropped.
     const bool allowed = (FDecimalLength > 0 && c.hasPoint) ? c.decimalDigits < FDecimalLength
-                                                             : c.integerDigits < FIntegerLength;
+                                                            : c.integerDigits < FIntegerLength;
     if (!allowed) {
         Beep();
         Key = '\0';

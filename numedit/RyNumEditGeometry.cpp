@@ -10,7 +10,9 @@
 namespace {
 
 /// Halves as the layout formulas do: integer division truncating toward zero.
-int Half(int v) { return v / 2; }
+int Half(int v) {
+    return v / 2;
+}
 
 } // namespace
 
@@ -69,7 +71,9 @@ std::string TRyNumEdit::MaxNumberTemplate() const {
            std::string(static_cast<size_t>(FDecimalLength), '0');
 }
 
-int TRyNumEdit::NumberAreaWidth() const { return TextWidth(NumberAreaTemplate()); }
+int TRyNumEdit::NumberAreaWidth() const {
+    return TextWidth(NumberAreaTemplate());
+}
 
 TRyNumEdit::TRow TRyNumEdit::Row() const {
     TRow r;
@@ -83,9 +87,15 @@ TRyNumEdit::TRow TRyNumEdit::Row() const {
     r.Rw = marksShown ? TextWidth(FRightMark) : 0;
     r.T = r.Lw + r.W + r.Rw;
     switch (FVertAlignment) {
-    case taTopJustify: r.Y = FTopMargin; break;
-    case taBottomJustify: r.Y = r.CH - r.H - FBottomMargin; break;
-    case taVCenter: r.Y = Half(r.CH - r.H - FTopMargin - FBottomMargin) + FTopMargin; break;
+    case taTopJustify:
+        r.Y = FTopMargin;
+        break;
+    case taBottomJustify:
+        r.Y = r.CH - r.H - FBottomMargin;
+        break;
+    case taVCenter:
+        r.Y = Half(r.CH - r.H - FTopMargin - FBottomMargin) + FTopMargin;
+        break;
     }
     return r;
 }
@@ -94,9 +104,15 @@ TRect TRyNumEdit::GetLeftMarkRect() const {
     const TRow r = Row();
     int x = 0;
     switch (FAlignment) {
-    case taLeftJustify: x = FLeftMargin; break;
-    case taRightJustify: x = r.CW - (r.Rw + FRightMargin + 1) - (r.Lw + r.W); break;
-    case taCenter: x = FLeftMargin + Half(r.CW - FLeftMargin - FRightMargin) - Half(r.T); break;
+    case taLeftJustify:
+        x = FLeftMargin;
+        break;
+    case taRightJustify:
+        x = r.CW - (r.Rw + FRightMargin + 1) - (r.Lw + r.W);
+        break;
+    case taCenter:
+        x = FLeftMargin + Half(r.CW - FLeftMargin - FRightMargin) - Half(r.T);
+        break;
     }
     return TRect{x, r.Y, x + r.Lw, r.Y + r.H};
 }
@@ -105,8 +121,12 @@ TRect TRyNumEdit::GetNumberAreaRect() const {
     const TRow r = Row();
     int x = 0;
     switch (FAlignment) {
-    case taLeftJustify: x = FLeftMargin + r.Lw; break;
-    case taRightJustify: x = r.CW - r.Rw - FRightMargin - r.W - 1; break;
+    case taLeftJustify:
+        x = FLeftMargin + r.Lw;
+        break;
+    case taRightJustify:
+        x = r.CW - r.Rw - FRightMargin - r.W - 1;
+        break;
     case taCenter:
         x = r.Lw + Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin - Half(r.T);
         break;
@@ -120,8 +140,12 @@ TRect TRyNumEdit::GetNumberTextRect() const {
     const int N = TextWidth(FormatNumber(FValueText));
     int x = 0;
     switch (FAlignment) {
-    case taLeftJustify: x = FLeftMargin + r.Lw + r.W - N; break;
-    case taRightJustify: x = r.CW - (r.Rw + FRightMargin + 1) - N; break;
+    case taLeftJustify:
+        x = FLeftMargin + r.Lw + r.W - N;
+        break;
+    case taRightJustify:
+        x = r.CW - (r.Rw + FRightMargin + 1) - N;
+        break;
     case taCenter:
         x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + r.Lw + r.W - Half(r.T) - N;
         break;
@@ -133,8 +157,12 @@ TRect TRyNumEdit::GetRightMarkRect() const {
     const TRow r = Row();
     int x = 0;
     switch (FAlignment) {
-    case taLeftJustify: x = FLeftMargin + r.Lw + r.W; break;
-    case taRightJustify: x = r.CW - (r.Rw + FRightMargin + 1); break;
+    case taLeftJustify:
+        x = FLeftMargin + r.Lw + r.W;
+        break;
+    case taRightJustify:
+        x = r.CW - (r.Rw + FRightMargin + 1);
+        break;
     case taCenter:
         x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + Half(r.T) - r.Rw;
         break;

@@ -74,7 +74,8 @@ void TRyNumEdit::changeEvent(QEvent *e) {
         QWidget::changeEvent(e);
         update();
         return;
-    default: break;
+    default:
+        break;
     }
     QWidget::changeEvent(e);
 }

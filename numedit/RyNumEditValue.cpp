@@ -13,7 +13,9 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -159,7 +161,9 @@ void TRyNumEdit::SetLeftMargin(int Value) {
     UpdateCaret();
 }
 
-QString TRyNumEdit::LeftMark() const { return cp932::ToUnicode(FLeftMark); }
+QString TRyNumEdit::LeftMark() const {
+    return cp932::ToUnicode(FLeftMark);
+}
 
 void TRyNumEdit::SetLeftMark(const QString &Value) {
     const std::string mark = cp932::FromUnicode(Value);
@@ -192,7 +196,9 @@ void TRyNumEdit::SetRightMargin(int Value) {
     UpdateCaret();
 }
 
-QString TRyNumEdit::RightMark() const { return cp932::ToUnicode(FRightMark); }
+QString TRyNumEdit::RightMark() const {
+    return cp932::ToUnicode(FRightMark);
+}
 
 void TRyNumEdit::SetRightMark(const QString &Value) {
     const std::string mark = cp932::FromUnicode(Value);
@@ -222,9 +228,13 @@ void TRyNumEdit::SetVertAlignment(TVertAlignment Value) {
     UpdateCaret();
 }
 
-QString TRyNumEdit::text() const { return cp932::ToUnicode(GetText()); }
+QString TRyNumEdit::text() const {
+    return cp932::ToUnicode(GetText());
+}
 
-void TRyNumEdit::setText(const QString &Value) { SetText(cp932::FromUnicode(Value)); }
+void TRyNumEdit::setText(const QString &Value) {
+    SetText(cp932::FromUnicode(Value));
+}
 
 void TRyNumEdit::SetColor(const QColor &Value) {
     if (Value == FColor)
@@ -233,7 +243,9 @@ void TRyNumEdit::SetColor(const QColor &Value) {
     update();
 }
 
-bool TRyNumEdit::TabStop() const { return (focusPolicy() & Qt::TabFocus) != 0; }
+bool TRyNumEdit::TabStop() const {
+    return (focusPolicy() & Qt::TabFocus) != 0;
+}
 
 void TRyNumEdit::SetTabStop(bool Value) {
     // A mouse press focuses the control whether or not it is a tab stop.
@@ -250,7 +262,9 @@ void TRyNumEdit::SetText(const std::string &Value) {
     ValueChanged();
 }
 
-std::string TRyNumEdit::GetText() const { return FValueText; }
+std::string TRyNumEdit::GetText() const {
+    return FValueText;
+}
 
 void TRyNumEdit::ValueChanged() {
     FDisplayText = FormatDisplayText(FValueText);

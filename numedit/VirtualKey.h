@@ -18,7 +18,7 @@ struct TShiftState {
 
 /// A key event as the key rules read it: one virtual-key code and its modifier set.
 struct TVirtualKey {
-    quint16 Code = 0;  ///< 0 when the key has no virtual-key code here
+    quint16 Code = 0; ///< 0 when the key has no virtual-key code here
     TShiftState Shift;
 };
 
@@ -49,15 +49,17 @@ constexpr quint16 Decimal = 0x6E;
 constexpr quint16 Divide = 0x6F;
 constexpr quint16 F1 = 0x70; ///< F1..F24 are 0x70..0x87
 constexpr quint16 Apps = 0x5D;
-constexpr quint16 Oem1 = 0xBA;     ///< the key carrying "*" and ":" on the Japanese layout
-constexpr quint16 OemPlus = 0xBB;  ///< the key carrying "+" and ";"
+constexpr quint16 Oem1 = 0xBA;    ///< the key carrying "*" and ":" on the Japanese layout
+constexpr quint16 OemPlus = 0xBB; ///< the key carrying "+" and ";"
 constexpr quint16 OemComma = 0xBC;
 constexpr quint16 OemMinus = 0xBD; ///< the key carrying "-" and, with Shift, "="
 constexpr quint16 OemPeriod = 0xBE;
-constexpr quint16 Oem2 = 0xBF;     ///< the key carrying "/" and "?"
+constexpr quint16 Oem2 = 0xBF; ///< the key carrying "/" and "?"
 
 /// The code of a letter key, 'A' to 'Z'.
-constexpr quint16 Letter(char upper) { return static_cast<quint16>(LetterA + (upper - 'A')); }
+constexpr quint16 Letter(char upper) {
+    return static_cast<quint16>(LetterA + (upper - 'A'));
+}
 } // namespace vk
 
 /// Translates a key event once. Keypad keys are told apart by the keypad modifier; the main

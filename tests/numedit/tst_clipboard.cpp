@@ -1,5 +1,6 @@
 // Copy, cut, paste and undo, and the built-in context menu that offers them.
 #include "RyNumEdit.h"
+#include "TestRows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+
+using testrows::Row;
 
 namespace {
 
@@ -95,17 +98,6 @@ struct Form {
 void RightClick(QWidget &window, QWidget &target) {
     QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
                       target.mapTo(&window, target.rect().center()));
-}
-
-/// Adds a data row; text literals become QString cells.
-QString Cell(const char *text) {
-    return QString::fromUtf8(text);
-}
-template <typename T> const T &Cell(const T &value) {
-    return value;
-}
-template <typename... T> void Row(const char *tag, const T &...values) {
-    (QTest::newRow(tag) << ... << Cell(values));
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 // Editing the value text key by key: limits, beeps, the sign, deletion, selection and undo.
 #include "Beep.h"
 #include "RyNumEdit.h"
+#include "TestRows.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+using testrows::Row;
 
 namespace {
 
@@ -89,17 +92,6 @@ struct FocusedEdit {
         return edit->hasFocus();
     }
 };
-
-/// Adds a data row; text literals become QString cells.
-QString Cell(const char *text) {
-    return QString::fromUtf8(text);
-}
-template <typename T> const T &Cell(const T &value) {
-    return value;
-}
-template <typename... T> void Row(const char *tag, const T &...values) {
-    (QTest::newRow(tag) << ... << Cell(values));
-}
 
 } // namespace
 
