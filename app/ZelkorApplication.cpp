@@ -13,6 +13,8 @@ TZelkorApplication::TZelkorApplication(int &argc, char **argv) : QApplication(ar
     setApplicationName(QStringLiteral("Zelkor"));
     setApplicationVersion(QStringLiteral(ZELKOR_VERSION));
     setDesktopFileName(QStringLiteral("zelkor"));
+    // The icons are compiled into this library; a static library needs its resources named.
+    Q_INIT_RESOURCE(zelkor);
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/zelkor-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/zelkor-32.png"), QSize(32, 32));
