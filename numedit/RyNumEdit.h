@@ -195,6 +195,10 @@ public:
     int CaretWidth() const { return FCaretWidth; }
     const TRect &TextRect() const { return FTextRect; }
     const EditCaret &Caret() const { return FCaret; }
+    /// The input method's composition in progress; it is shown but is not part of the value.
+    const QString &PreeditText() const { return FPreedit; }
+    /// Where the composition in progress is drawn, in client coordinates (empty without one).
+    QRect PreeditRect() const;
     QMenu *BuiltInPopup() const { return FPopup; }
     QAction *MenuItem(int Index) const { return FMenuItems.at(static_cast<size_t>(Index)); }
 
@@ -340,6 +344,7 @@ protected:
     QMenu *FPopup = nullptr;
     std::array<QAction *, 8> FMenuItems{};
     EditCaret FCaret;
+    QString FPreedit;
 
 private:
     /// The client size, the text height, the widths and the top that the layout rectangles

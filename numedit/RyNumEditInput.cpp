@@ -238,6 +238,11 @@ void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
             KeyPressRules(c);
         }
     }
+    // What is still being composed is shown beside the caret until it is committed.
+    if (e->preeditString() != FPreedit) {
+        FPreedit = e->preeditString();
+        update();
+    }
     e->accept();
 }
 
@@ -341,6 +346,11 @@ void TRyNumEdit::focusOutEvent(QFocusEvent *e) {
         }
         if (FHideSelection)
             ClearSelection();
+    }
+    // The input method drops an unfinished composition with the focus.
+    if (!FPreedit.isEmpty()) {
+        FPreedit.clear();
+        update();
     }
     DestroyEditCaret();
 }

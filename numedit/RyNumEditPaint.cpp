@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QResizeEvent>
+
+#include <algorithm>
 #include <qdrawutil.h>
 
 int TRyNumEdit::FrameWidth() const {
@@ -137,5 +139,25 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
     if (!FRightMark.empty() && !number.empty())
         painter.drawText(right.ToQRect(), flags, cp932::ToUnicode(FRightMark));
 
+    if (!FPreedit.isEmpty()) {
+        // The composition is drawn over the row, underlined, on the control's own colour.
+        const QRect r = PreeditRect();
+        painter.fillRect(r, FColor);
+        painter.setPen(palette().color(QPalette::Active, QPalette::Text));
+        painter.drawText(r, flags, FPreedit);
+        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    }
+
     FCaret.Paint(painter, palette().color(QPalette::Active, QPalette::Text));
+}
+
+QRect TRyNumEdit::PreeditRect() const {
+    if (FPreedit.isEmpty())
+        return QRect();
+    const int width = QFontMetrics(font()).horizontalAdvance(FPreedit) + 1;
+    const QPoint caret = GetCaretPoint();
+    // It starts after the caret, but keeps inside the client area where it can: the caret of
+    // a right-aligned number stands at the right margin.
+    const int x = std::max(0, std::min(caret.x() + 1, contentsRect().width() - width));
+    return QRect(x, caret.y(), width, std::max(FTextHeight, 1));
 }

@@ -71,6 +71,7 @@ private slots:
     void arrowKeys();
     void inputMethod_data();
     void inputMethod();
+    void compositionPlace();
 
 private:
     void ShowForm();
@@ -552,15 +553,45 @@ void tst_Keyboard::inputMethod() {
     QVERIFY(static_cast<QWidget *>(edit)->inputMethodQuery(Qt::ImEnabled).toBool());
 
     for (const QString &commit : commits) {
-        QInputMethodEvent composing(commit, {}); // the composition shows nothing yet
+        const QString before = edit->text();
+        QInputMethodEvent composing(commit, {}); // shown while composing, not yet entered
         QApplication::sendEvent(edit, &composing);
+        QCOMPARE(edit->PreeditText(), commit);
+        QCOMPARE(edit->text(), before);
         QInputMethodEvent e;
         e.setCommitString(commit);
         QApplication::sendEvent(edit, &e);
     }
 
     QCOMPARE(edit->text(), expectedText);
+    QCOMPARE(edit->PreeditText(), QString());
     QCOMPARE(beeps, expectedBeeps);
+}
+
+void tst_Keyboard::compositionPlace() {
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText("7");
+    const QString composing = QString::fromUtf8("\uff11\uff12");
+    QInputMethodEvent e(composing, {});
+    QApplication::sendEvent(edit, &e);
+
+    // A right-aligned number leaves no room after its caret: the composition keeps inside.
+    const QRect r = edit->PreeditRect();
+    const int width = QFontMetrics(edit->font()).horizontalAdvance(composing) + 1;
+    QCOMPARE(r.width(), width);
+    QCOMPARE(r.right() + 1, edit->contentsRect().width());
+    QCOMPARE(r.top(), edit->GetCaretPoint().y());
+
+    // Left-aligned, it starts just after the caret.
+    edit->SetAlignment(TRyNumEdit::taLeftJustify);
+    QCOMPARE(edit->PreeditRect().left(), edit->GetCaretPoint().x() + 1);
+
+    // Leaving the control drops the unfinished composition; the value never took it.
+    form->last->setFocus(Qt::TabFocusReason);
+    QVERIFY(edit->PreeditText().isEmpty());
+    QVERIFY(edit->PreeditRect().isNull());
+    QCOMPARE(edit->text(), QStringLiteral("7"));
 }
 
 QTEST_MAIN(tst_Keyboard)
