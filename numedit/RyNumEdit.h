@@ -318,6 +318,9 @@ protected:
     void Publish(const std::string &Value, char &Key);
     /// Reformat, repaint and re-place the caret after the value text changed.
     void ValueChanged();
+    /// Reformat, adjust the width, repaint and re-place the caret after a setting that the
+    /// display text depends on changed (the value text may have been refiltered too).
+    void FormatChanged();
     /// Tells assistive technology that the displayed text changed.
     void NotifyAccessibility();
     /// The frame width that BorderStyle and Ctl3D put around the client area.

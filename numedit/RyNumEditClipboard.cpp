@@ -191,11 +191,8 @@ void TRyNumEdit::PasteFromClipboard() {
     // A selection is replaced; otherwise the text is appended to the value.
     FValueText = FilterText(FSelLength != 0 ? pasted : FValueText + pasted);
     FValueText = StripLeadingZeros(FValueText);
-    FDisplayText = FormatDisplayText(FValueText);
     ClearSelection();
-    update();
-    UpdateCaret();
-    NotifyAccessibility();
+    ValueChanged();
     emit OnChange(this);
 }
 
@@ -203,10 +200,7 @@ void TRyNumEdit::Undo() {
     if (!FCanUndo)
         return;
     SwapUndo();
-    FDisplayText = FormatDisplayText(FValueText);
-    SelectAll();
-    update();
-    UpdateCaret();
-    NotifyAccessibility();
+    ValueChanged();
+    SelectAll(); // over the restored display text
     emit OnChange(this);
 }

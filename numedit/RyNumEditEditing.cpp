@@ -159,9 +159,6 @@ void TRyNumEdit::ClearSelection() {
 void TRyNumEdit::ClearValue() {
     SaveUndo();
     FValueText.clear();
-    FDisplayText = FormatDisplayText(FValueText);
     ClearSelection();
-    update();
-    UpdateCaret();
-    NotifyAccessibility();
+    ValueChanged();
 }

@@ -340,9 +340,7 @@ void TRyNumEdit::focusOutEvent(QFocusEvent *e) {
         if (FValueText == "-" && !FOptions.testFlag(eoMinusOnly)) {
             // A sign with no number is dropped quietly: no undo text, no OnChange.
             FValueText.clear();
-            FDisplayText = FormatDisplayText(FValueText);
-            update();
-            NotifyAccessibility();
+            ValueChanged();
         }
         if (FHideSelection)
             ClearSelection();

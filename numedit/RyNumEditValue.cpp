@@ -97,20 +97,14 @@ void TRyNumEdit::SetComma(bool Value) {
     if (Value == FComma)
         return;
     FComma = Value;
-    FDisplayText = FormatDisplayText(FValueText);
-    AdjustWidth();
-    update();
-    UpdateCaret();
+    FormatChanged();
 }
 
 void TRyNumEdit::SetDecimalFixed(bool Value) {
     if (Value == FDecimalFixed)
         return;
     FDecimalFixed = Value;
-    FDisplayText = FormatDisplayText(FValueText);
-    AdjustWidth();
-    update();
-    UpdateCaret();
+    FormatChanged();
 }
 
 void TRyNumEdit::SetDecimalLength(int Value) {
@@ -118,10 +112,7 @@ void TRyNumEdit::SetDecimalLength(int Value) {
         return;
     FDecimalLength = Value;
     FValueText = FilterText(FValueText);
-    FDisplayText = FormatDisplayText(FValueText);
-    AdjustWidth();
-    update();
-    UpdateCaret();
+    FormatChanged();
 }
 
 void TRyNumEdit::SetDisabledColor(const QColor &Value) {
@@ -135,10 +126,7 @@ void TRyNumEdit::SetIntegerFixed(bool Value) {
     if (Value == FIntegerFixed)
         return;
     FIntegerFixed = Value;
-    FDisplayText = FormatDisplayText(FValueText);
-    AdjustWidth();
-    update();
-    UpdateCaret();
+    FormatChanged();
 }
 
 void TRyNumEdit::SetIntegerLength(int Value) {
@@ -146,10 +134,7 @@ void TRyNumEdit::SetIntegerLength(int Value) {
         return;
     FIntegerLength = Value;
     FValueText = FilterText(FValueText);
-    FDisplayText = FormatDisplayText(FValueText);
-    AdjustWidth();
-    update();
-    UpdateCaret();
+    FormatChanged();
 }
 
 void TRyNumEdit::SetLeftMargin(int Value) {
@@ -170,10 +155,7 @@ void TRyNumEdit::SetLeftMark(const QString &Value) {
     if (mark == FLeftMark)
         return;
     FLeftMark = mark;
-    FDisplayText = FormatDisplayText(FValueText);
-    AdjustWidth();
-    update();
-    UpdateCaret();
+    FormatChanged();
 }
 
 void TRyNumEdit::SetMinus(bool Value) {
@@ -181,10 +163,7 @@ void TRyNumEdit::SetMinus(bool Value) {
         return;
     FMinus = Value;
     FValueText = FilterText(FValueText);
-    FDisplayText = FormatDisplayText(FValueText);
-    AdjustWidth();
-    update();
-    UpdateCaret();
+    FormatChanged();
 }
 
 void TRyNumEdit::SetRightMargin(int Value) {
@@ -205,10 +184,7 @@ void TRyNumEdit::SetRightMark(const QString &Value) {
     if (mark == FRightMark)
         return;
     FRightMark = mark;
-    FDisplayText = FormatDisplayText(FValueText);
-    AdjustWidth();
-    update();
-    UpdateCaret();
+    FormatChanged();
 }
 
 void TRyNumEdit::SetTopMargin(int Value) {
@@ -264,6 +240,14 @@ void TRyNumEdit::SetText(const std::string &Value) {
 
 std::string TRyNumEdit::GetText() const {
     return FValueText;
+}
+
+void TRyNumEdit::FormatChanged() {
+    FDisplayText = FormatDisplayText(FValueText);
+    AdjustWidth();
+    update();
+    UpdateCaret();
+    NotifyAccessibility();
 }
 
 void TRyNumEdit::ValueChanged() {
