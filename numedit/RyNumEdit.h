@@ -1,8 +1,8 @@
 // TRyNumEdit: a single-line control that holds one number as text and shows it formatted.
 #pragma once
 
-#include "EditCaret.h"
 #include "VirtualKey.h"
+#include "rynumedit_export.h"
 
 #include <QColor>
 #include <QMenu>
@@ -11,8 +11,10 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
+class EditCaret;
 class QAction;
 
 /// A rectangle in client coordinates with an exclusive right and bottom edge,
@@ -48,7 +50,7 @@ struct TNumberParts {
 /// Entry works like a pocket calculator's display: digits and the point are appended, the sign
 /// key toggles a leading "-", Backspace and Delete remove the last character, and the selection
 /// is all or nothing.
-class TRyNumEdit : public QWidget {
+class RYNUMEDIT_EXPORT TRyNumEdit : public QWidget {
     Q_OBJECT
 
     Q_PROPERTY(TAlignment Alignment READ Alignment WRITE SetAlignment)
@@ -104,7 +106,13 @@ public:
     Q_DECLARE_FLAGS(TRyNumEditOptions, TRyNumEditOption)
     Q_FLAG(TRyNumEditOptions)
 
-    explicit TRyNumEdit(QWidget *parent = nullptr);
+    /// Whether an instance runs in a program or is being edited in a form designer. Design mode
+    /// is fixed at construction: the control then builds no context menu and no caret, and with
+    /// eoAutoWidthSize and AutoSize its width follows the widest possible number. Only a
+    /// designer plugin creates instances with dsDesigning.
+    enum TDesignState { dsRunning, dsDesigning };
+
+    explicit TRyNumEdit(QWidget *parent = nullptr, TDesignState State = dsRunning);
     ~TRyNumEdit() override;
 
     // --- Published properties -------------------------------------------------------------
@@ -182,7 +190,7 @@ public:
     /// layouts use it as the control's preferred size.
     QSize sizeHint() const override;
 
-    /// True only inside a form designer; the control then builds no menu and no caret.
+    /// True only for an instance created in design mode (see TDesignState).
     bool IsDesigning() const { return FDesigning; }
 
     // --- Read-only views of the state, for windows and tests --------------------------------
@@ -194,7 +202,7 @@ public:
     int TextHeight() const { return FTextHeight; }
     int CaretWidth() const { return FCaretWidth; }
     const TRect &TextRect() const { return FTextRect; }
-    const EditCaret &Caret() const { return FCaret; }
+    const EditCaret &Caret() const { return *FCaret; }
     /// The input method's composition in progress; it is shown but is not part of the value.
     const QString &PreeditText() const { return FPreedit; }
     /// Where the composition in progress is drawn, in client coordinates (empty without one).
@@ -346,7 +354,7 @@ protected:
     TRect FTextRect;
     QMenu *FPopup = nullptr;
     std::array<QAction *, 8> FMenuItems{};
-    EditCaret FCaret;
+    std::unique_ptr<EditCaret> FCaret;
     QString FPreedit;
 
 private:

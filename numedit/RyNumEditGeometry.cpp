@@ -1,4 +1,5 @@
 // TRyNumEdit: text widths, the layout rectangles, the caret and the automatic size.
+#include "EditCaret.h"
 #include "RyNumEdit.h"
 
 #include "ShiftJis.h"
@@ -196,7 +197,7 @@ void TRyNumEdit::AdjustWidth() {
 void TRyNumEdit::CreateEditCaret() {
     if (IsDesigning())
         return;
-    FCaret.Create(FCaretWidth, FTextHeight);
+    FCaret->Create(FCaretWidth, FTextHeight);
     UpdateCaret();
 }
 
@@ -204,8 +205,8 @@ void TRyNumEdit::UpdateCaret() {
     if (IsDesigning() || !hasFocus())
         return;
     const QPoint p = GetCaretPoint();
-    FCaret.Show();
-    FCaret.SetPos(p);
+    FCaret->Show();
+    FCaret->SetPos(p);
     // The input method's composition window follows the caret.
     if (QInputMethod *im = QGuiApplication::inputMethod())
         im->update(Qt::ImCursorRectangle | Qt::ImFont | Qt::ImAnchorRectangle);
@@ -214,6 +215,6 @@ void TRyNumEdit::UpdateCaret() {
 void TRyNumEdit::DestroyEditCaret() {
     if (IsDesigning())
         return;
-    FCaret.Hide();
-    FCaret.Destroy();
+    FCaret->Hide();
+    FCaret->Destroy();
 }

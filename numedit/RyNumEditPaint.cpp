@@ -1,4 +1,5 @@
 // TRyNumEdit: the border, painting, and what follows a new parent, font, 3D look, state or size.
+#include "EditCaret.h"
 #include "RyNumEdit.h"
 
 #include "ShiftJis.h"
@@ -148,7 +149,7 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
         painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     }
 
-    FCaret.Paint(painter, palette().color(QPalette::Active, QPalette::Text));
+    FCaret->Paint(painter, palette().color(QPalette::Active, QPalette::Text));
 }
 
 QRect TRyNumEdit::PreeditRect() const {

@@ -1,4 +1,5 @@
 // TRyNumEdit: construction, the published properties and the value text with its formatting.
+#include "EditCaret.h"
 #include "RyNumEdit.h"
 
 #include "Beep.h"
@@ -19,7 +20,8 @@ bool IsDigit(char c) {
 
 } // namespace
 
-TRyNumEdit::TRyNumEdit(QWidget *parent) : QWidget(parent), FCaret(this) {
+TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
+    : QWidget(parent), FCaret(std::make_unique<EditCaret>(this)), FDesigning(State == dsDesigning) {
     // FCreating is true from here until the end of the constructor.
     InstallRyNumEditAccessibility();
     setAttribute(Qt::WA_InputMethodEnabled);

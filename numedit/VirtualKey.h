@@ -1,6 +1,8 @@
 // Translation of Qt key events into the classic virtual-key codes and modifier sets.
 #pragma once
 
+#include "rynumedit_export.h"
+
 #include <QtGlobal>
 
 class QKeyEvent;
@@ -65,4 +67,4 @@ constexpr quint16 Letter(char upper) {
 /// Translates a key event once. Keypad keys are told apart by the keypad modifier; the main
 /// keyboard's symbol keys by the character they carry, as they lie on the Japanese layout, so
 /// "=" reads as the minus key with Shift held whatever the active layout.
-TVirtualKey TranslateKey(const QKeyEvent &e);
+RYNUMEDIT_EXPORT TVirtualKey TranslateKey(const QKeyEvent &e);

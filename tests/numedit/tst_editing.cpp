@@ -1,5 +1,6 @@
 // Editing the value text key by key: limits, beeps, the sign, deletion, selection and undo.
 #include "Beep.h"
+#include "EditCaret.h"
 #include "RyNumEdit.h"
 #include "TestRows.h"
 

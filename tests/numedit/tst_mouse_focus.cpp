@@ -4,6 +4,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "Beep.h"
+#include "EditCaret.h"
 #include "RyNumEdit.h"
 
 #include <QApplication>
