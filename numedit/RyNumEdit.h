@@ -395,6 +395,7 @@ private:
     TImeMode FImeMode = imDontCare;
     QString FImeName;
     bool FDesigning = false;
+    bool FTabStop = true;
     QPointer<QMenu> FPopupMenu;
     /// The focus last left for a popup or another window only, so its return is no new entry.
     bool FFocusKept = false;

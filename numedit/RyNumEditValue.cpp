@@ -222,10 +222,15 @@ void TRyNumEdit::SetColor(const QColor &Value) {
 }
 
 bool TRyNumEdit::TabStop() const {
+    // A form designer takes the focus of the widgets on its forms; what it shows and saves is
+    // the value that was set.
+    if (IsDesigning())
+        return FTabStop;
     return (focusPolicy() & Qt::TabFocus) != 0;
 }
 
 void TRyNumEdit::SetTabStop(bool Value) {
+    FTabStop = Value;
     // A mouse press focuses the control whether or not it is a tab stop.
     setFocusPolicy(Value ? Qt::StrongFocus : Qt::ClickFocus);
 }
