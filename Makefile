@@ -9,7 +9,7 @@ TEST_DIR    ?= build/test
 BENCH_DIR   ?= build/bench
 PREFIX      ?= /usr/local
 
-.PHONY: run test deps build example bench install clean
+.PHONY: run test deps build example bench install package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -47,6 +47,12 @@ bench: deps
 
 install: build
 	cmake --install $(RELEASE_DIR)
+
+# Debian packages of the calculator, the library, its development files and the Designer
+# plugin, checked by lintian, in build/packages.
+package:
+	@scripts/install-deps.sh package
+	scripts/build-packages.sh
 
 clean:
 	rm -rf build

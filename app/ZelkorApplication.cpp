@@ -12,7 +12,7 @@ TZelkorApplication::TZelkorApplication(int &argc, char **argv) : QApplication(ar
     // to every window caption, and the main window's caption stands as it is.
     setApplicationName(QStringLiteral("Zelkor"));
     setApplicationVersion(QStringLiteral(ZELKOR_VERSION));
-    setDesktopFileName(QStringLiteral("zelkor"));
+    setDesktopFileName(QStringLiteral("org.zelkor.Zelkor"));
     // The icons are compiled into this library; a static library needs its resources named.
     Q_INIT_RESOURCE(zelkor);
     QIcon icon;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running, testing and benchmarking Zelkor need,
-# when any of them is missing. Used by `make run` and `make test`.
+# when any of them is missing. Used by `make run` and `make test`; `install-deps.sh package`
+# adds what building the Debian packages needs (`make package`).
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,11 @@ packages=(
     fonts-ipafont-gothic
     libbenchmark-dev
     xvfb xauth xdotool imagemagick time
+    desktop-file-utils appstream
 )
+if [ "${1:-}" = package ]; then
+    packages+=(debhelper dpkg-dev lintian)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
