@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -142,13 +143,14 @@ void TestMainWindow::typeSequence(const QString &keys) {
 
 void TestMainWindow::layout_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect"); // an empty size: only the position is fixed
+    QTest::addColumn<QRect>("rect");
 
     QTest::newRow("Panel1") << "Panel1" << QRect(8, 8, 273, 33);
     QTest::newRow("Label4") << "Label4" << QRect(8, 8, 12, 21);
-    QTest::newRow("RyNumEdit3") << "RyNumEdit3" << QRect(24, 8, 0, 0);
-    QTest::newRow("RyNumEdit2") << "RyNumEdit2" << QRect(112, 8, 0, 0);
-    QTest::newRow("RyNumEdit1") << "RyNumEdit1" << QRect(192, 8, 0, 0);
+    // The fields size their height to the text: 16 pixels and two margins of 2.
+    QTest::newRow("RyNumEdit3") << "RyNumEdit3" << QRect(24, 8, 73, 20);
+    QTest::newRow("RyNumEdit2") << "RyNumEdit2" << QRect(112, 8, 65, 20);
+    QTest::newRow("RyNumEdit1") << "RyNumEdit1" << QRect(192, 8, 65, 20);
     QTest::newRow("TRadioGroup") << "TRadioGroup" << QRect(128, 48, 153, 33);
     QTest::newRow("Button1 10") << "Button1" << QRect(128, 216, 33, 25);
     QTest::newRow("Button10 55") << "Button10" << QRect(168, 88, 33, 25);
@@ -162,15 +164,14 @@ void TestMainWindow::layout_data() {
 void TestMainWindow::layout() {
     QFETCH(QString, name);
     QFETCH(QRect, rect);
-    const QWidget *w = child<QWidget>(name);
-    if (rect.isEmpty())
-        QCOMPARE(w->pos(), rect.topLeft());
-    else
-        QCOMPARE(w->geometry(), rect);
+    QCOMPARE(child<QWidget>(name)->geometry(), rect);
 }
 
 void TestMainWindow::windowFrameAndFonts() {
     QCOMPARE(window->size(), QSize(285, 245));
+    // Centred with its frame, not by its client area.
+    QVERIFY(window->frameGeometry().size() != window->size());
+    QCOMPARE(window->frameGeometry().center(), window->screen()->availableGeometry().center());
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QCOMPARE(window->windowTitle(), QStringLiteral("Zelkor Ver 1.00"));
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
