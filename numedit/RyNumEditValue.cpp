@@ -26,6 +26,8 @@ TRyNumEdit::TRyNumEdit(QWidget *parent) : QWidget(parent), FCaret(this) {
     resize(121, 20);
     setCursor(Qt::IBeamCursor);
     SetTabStop(true);
+    // Every move is published, not only those with a button held.
+    setMouseTracking(true);
     FColor = palette().color(QPalette::Active, QPalette::Base);
     FDisabledColor = palette().color(QPalette::Disabled, QPalette::Text);
     setContentsMargins(FrameWidth(), FrameWidth(), FrameWidth(), FrameWidth());
@@ -44,7 +46,10 @@ TRyNumEdit::TRyNumEdit(QWidget *parent) : QWidget(parent), FCaret(this) {
         ParentAssigned();
 }
 
-TRyNumEdit::~TRyNumEdit() = default;
+TRyNumEdit::~TRyNumEdit() {
+    // QWidget's destructor gives the focus away, which must not reach a control that is gone.
+    StopWatchingWindowFocus();
+}
 
 // --- Published properties -------------------------------------------------------------------
 
