@@ -71,8 +71,22 @@ void TZELKF::PinFontSizes() {
 }
 
 void TZELKF::CentreOnScreen() {
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    const QScreen *s = screen();
+    if (!s)
+        return;
+    // A window is placed by its frame. Until the window system has framed it, the frame is
+    // the client area; moveEvent centres the window again once the frame is known.
+    QRect frame(QPoint(), frameGeometry().size());
+    frame.moveCenter(s->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void TZELKF::moveEvent(QMoveEvent *Event) {
+    QWidget::moveEvent(Event);
+    if (!FCentredFramed && frameGeometry().size() != size()) {
+        FCentredFramed = true;
+        CentreOnScreen();
+    }
 }
 
 void TZELKF::ConnectButtons() {

@@ -63,6 +63,7 @@ public slots:
 protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;
     bool focusNextPrevChild(bool Next) override;
+    void moveEvent(QMoveEvent *Event) override;
 
 private:
     // DurationDisplay
@@ -74,6 +75,7 @@ private:
     TRyNumEdit *FieldEdit(DurationField Field) const;
     void ConnectButtons();
     void PinFontSizes();
+    /// Centres the framed window on the screen's available area.
     void CentreOnScreen();
 
     /// Runs the window's part of a key press; true when the key is spent.
@@ -93,5 +95,7 @@ private:
     QHash<const QObject *, std::string> FKeyCaptions;
     QHash<const QObject *, DurationEngine::Operator> FOperators;
     std::function<void(int)> FPressWait;
+    /// The window has been centred with the size of its frame.
+    bool FCentredFramed = false;
     DurationEngine FEngine{*this};
 };

@@ -178,7 +178,9 @@ public:
     bool TabStop() const;
     void SetTabStop(bool Value);
     TImeMode ImeMode() const { return FImeMode; }
-    void SetImeMode(TImeMode Value) { FImeMode = Value; }
+    /// imDisable and imClose turn the input method off for the control: keys then arrive as
+    /// they are, without composing.
+    void SetImeMode(TImeMode Value);
     QString ImeName() const { return FImeName; }
     void SetImeName(const QString &Value) { FImeName = Value; }
 
@@ -291,9 +293,19 @@ signals:
     /// Raised before the character rules with each code page 932 byte; a handler may replace
     /// it (0 is then refused like any other unusable character).
     void OnKeyPress(TRyNumEdit *Sender, char &Key);
+    /// Raised on every key release with its code (0 for a key without one); a handler that
+    /// sets Key to 0 keeps it from the parents.
+    void OnKeyUp(TRyNumEdit *Sender, quint16 &Key, TShiftState Shift);
     void OnEnter(TRyNumEdit *Sender);
     void OnExit(TRyNumEdit *Sender);
+    /// A left press and release inside the client area (not the second press of a double
+    /// click).
+    void OnClick(TRyNumEdit *Sender);
     void OnDblClick(TRyNumEdit *Sender);
+    /// Mouse events in client coordinates, each raised after the control's own rule.
+    void OnMouseDown(TRyNumEdit *Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    void OnMouseMove(TRyNumEdit *Sender, TShiftState Shift, Qt::MouseButtons Buttons, int X, int Y);
+    void OnMouseUp(TRyNumEdit *Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y);
 
 protected:
     // Qt events mapped onto the control's framework hooks.
@@ -302,6 +314,7 @@ protected:
     void paintEvent(QPaintEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
     void inputMethodEvent(QInputMethodEvent *e) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mousePressEvent(QMouseEvent *e) override;
@@ -320,6 +333,17 @@ protected:
     virtual void KeyPressRules(char &Key);
     /// True for the keys that the key-down rules act on with this modifier set.
     bool WantsKey(quint16 Key, TShiftState Shift) const;
+    /// Takes the focus as the platform's focus call does: also in a window that is not
+    /// active, which is then activated, the control being entered at once.
+    void TakeFocus(Qt::FocusReason Reason);
+    /// The entry: OnEnter, then AutoSelect.
+    void EnterRule();
+    /// The exit: OnExit, then the emptying of a lone "-" and HideSelection.
+    void ExitRule();
+    /// While the control stays its window's focus without Qt's focus (a popup or another
+    /// window has that), a move of the window's focus elsewhere is its exit.
+    void WatchWindowFocus();
+    void StopWatchingWindowFocus();
 
     /// Makes Value the value text as an accepted edit: records the undo text, reformats,
     /// repaints, places the caret, consumes Key and raises OnChange last.
@@ -397,8 +421,12 @@ private:
     bool FDesigning = false;
     bool FTabStop = true;
     QPointer<QMenu> FPopupMenu;
-    /// The focus last left for a popup or another window only, so its return is no new entry.
-    bool FFocusKept = false;
+    /// From the entry to the exit: the control is its window's focus, also while a popup or
+    /// another window has Qt's focus, so the focus coming back is no new entry.
+    bool FEntered = false;
+    QMetaObject::Connection FWindowFocusWatch;
+    /// A left press that may become a click on release.
+    bool FClickPending = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TRyNumEdit::TRyNumEditOptions)

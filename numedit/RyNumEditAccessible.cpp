@@ -5,7 +5,6 @@
 #include "ShiftJis.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -36,22 +35,11 @@ void TRyNumEdit::NotifyAccessibility() {
 
 TRyNumEditAccessible::TRyNumEditAccessible(TRyNumEdit *Edit)
     : QAccessibleWidget(Edit, QAccessible::EditableText) {
-    FAnnounced = WindowText();
+    FAnnounced = DisplayedText();
 }
 
 TRyNumEdit *TRyNumEditAccessible::Edit() const {
     return static_cast<TRyNumEdit *>(widget());
-}
-
-QString TRyNumEditAccessible::WindowText() const {
-    // The window-text protocol has no length query: grow the buffer until the text fits.
-    std::vector<char> buffer(32);
-    for (;;) {
-        const int n = Edit()->WMGetText(static_cast<int>(buffer.size()), buffer.data());
-        if (static_cast<size_t>(n) + 1 < buffer.size())
-            return cp932::ToUnicode(std::string(buffer.data(), static_cast<size_t>(n)));
-        buffer.resize(buffer.size() * 2);
-    }
 }
 
 QString TRyNumEditAccessible::DisplayedText() const {
@@ -65,7 +53,13 @@ bool TRyNumEditAccessible::Writable() const {
 void TRyNumEditAccessible::WriteWindowText(const QString &Text) {
     if (!Writable())
         return;
-    const std::string bytes = cp932::FromUnicode(Text);
+    QString number = Text;
+    const QString left = Edit()->LeftMark(), right = Edit()->RightMark();
+    if (!left.isEmpty() && number.startsWith(left))
+        number.remove(0, left.size());
+    if (!right.isEmpty() && number.endsWith(right))
+        number.chop(right.size());
+    const std::string bytes = cp932::FromUnicode(number);
     Edit()->WMSetText(bytes.c_str());
 }
 
@@ -142,7 +136,7 @@ int TRyNumEditAccessible::cursorPosition() const {
 void TRyNumEditAccessible::setCursorPosition(int) {}
 
 QString TRyNumEditAccessible::text(int StartOffset, int EndOffset) const {
-    const QString all = WindowText();
+    const QString all = DisplayedText();
     const int start = std::clamp(StartOffset, 0, static_cast<int>(all.size()));
     const int end = EndOffset < 0 ? static_cast<int>(all.size())
                                   : std::clamp(EndOffset, start, static_cast<int>(all.size()));
@@ -150,11 +144,11 @@ QString TRyNumEditAccessible::text(int StartOffset, int EndOffset) const {
 }
 
 int TRyNumEditAccessible::characterCount() const {
-    return static_cast<int>(WindowText().size());
+    return static_cast<int>(DisplayedText().size());
 }
 
 QRect TRyNumEditAccessible::characterRect(int) const {
-    // The number is drawn formatted, so offsets in the window text have no column of their
+    // There is no caret to move through the text, so no character needs a column of its
     // own: every character reports the painted number.
     QRect r = Edit()->GetNumberTextRect().ToQRect();
     r.translate(Edit()->contentsRect().topLeft());
@@ -182,7 +176,7 @@ void TRyNumEditAccessible::insertText(int Offset, const QString &Text) {
 }
 
 void TRyNumEditAccessible::replaceText(int StartOffset, int EndOffset, const QString &Text) {
-    QString all = WindowText();
+    QString all = DisplayedText();
     const int start = std::clamp(StartOffset, 0, static_cast<int>(all.size()));
     const int end = std::clamp(EndOffset, start, static_cast<int>(all.size()));
     all.replace(start, end - start, Text);
@@ -190,12 +184,12 @@ void TRyNumEditAccessible::replaceText(int StartOffset, int EndOffset, const QSt
 }
 
 void TRyNumEditAccessible::AnnounceChange() {
-    const QString now = WindowText();
+    const QString now = DisplayedText();
     if (now == FAnnounced)
         return;
     QAccessibleTextUpdateEvent update(Edit(), 0, FAnnounced, now);
     QAccessible::updateAccessibility(&update);
-    QAccessibleValueChangeEvent value(Edit(), DisplayedText());
+    QAccessibleValueChangeEvent value(Edit(), now);
     QAccessible::updateAccessibility(&value);
     if (Edit()->accessibleName().isEmpty()) {
         QAccessibleEvent name(Edit(), QAccessible::NameChanged);

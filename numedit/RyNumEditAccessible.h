@@ -6,9 +6,11 @@
 class TRyNumEdit;
 
 /// The accessible side of a numeric edit control: an editable text whose name and value are
-/// the displayed number (unless the window names the field), and whose text is the window text.
-/// The text is read through WMGetText and written through WMSetText, so assistive technology
-/// gets the same filtering as any program that sets the window text.
+/// the displayed number (unless the window names the field). Its text is the display text,
+/// marks, separators and fixed zeros included, so a screen reader says what the field shows
+/// (an empty field with fixed decimals reads "0.000"); the caret stands at its end. Writes go
+/// through WMSetText, so assistive technology gets the same filtering as any program that sets
+/// the window text.
 class TRyNumEditAccessible : public QAccessibleWidget,
                              public QAccessibleTextInterface,
                              public QAccessibleEditableTextInterface {
@@ -46,10 +48,10 @@ public:
 
 private:
     TRyNumEdit *Edit() const;
-    /// The window text as WM_GETTEXT delivers it.
-    QString WindowText() const;
     QString DisplayedText() const;
     bool Writable() const;
+    /// Writes an edited display text as the window text. Marks still standing at its ends are
+    /// taken off first: the filter would stop at a left mark and empty the value.
     void WriteWindowText(const QString &Text);
 
     QString FAnnounced;

@@ -117,9 +117,9 @@ void TRyNumEdit::BuildPopupMenu() {
 }
 
 void TRyNumEdit::MenuPopup(QObject *) {
-    // An ordinary focus entry, so that AutoSelect selects before the items are set.
-    if (!hasFocus())
-        setFocus(Qt::OtherFocusReason);
+    // An ordinary focus entry, so that AutoSelect selects before the items are set; in a
+    // window that is not active as well.
+    TakeFocus(Qt::OtherFocusReason);
     const bool selected = FSelLength != 0;
     FMenuItems[tagUndo]->setEnabled(FCanUndo && !FReadOnly);
     FMenuItems[tagCut]->setEnabled(selected && !FReadOnly);
@@ -160,6 +160,11 @@ void TRyNumEdit::MenuItemClick(QObject *Sender) {
 void TRyNumEdit::contextMenuEvent(QContextMenuEvent *e) {
     if (!FPopupMenu || IsDesigning())
         return;
+    // A right click on the frame is outside the client area: the parent's menu, if any.
+    if (e->reason() == QContextMenuEvent::Mouse && !contentsRect().contains(e->pos())) {
+        e->ignore();
+        return;
+    }
     // The built-in menu takes the focus and sets its items as it opens (aboutToShow). Not
     // exec(): a nested event loop could delete the control under this handler.
     FPopupMenu->popup(e->globalPos());

@@ -10,31 +10,38 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-/// True when a dialog takes this key before the control: Escape for its cancel, and Enter
-/// when it has a default button to press. Enter without one reaches the control.
-bool DialogTakesKey(const QWidget *form, int key) {
+/// True when a dialog takes this key before the control: Escape for its cancel, and an Enter
+/// without modifiers when it has an enabled default button to press. Any other Enter reaches
+/// the control.
+bool DialogTakesKey(const QWidget *form, const QKeyEvent &e) {
     const auto *dialog = qobject_cast<const QDialog *>(form);
     if (!dialog)
         return false;
+    const int key = e.key();
     if (key == Qt::Key_Escape)
         return true;
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
+    if ((e.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
     const auto buttons = dialog->findChildren<QPushButton *>();
-    return std::any_of(buttons.begin(), buttons.end(),
-                       [](const QPushButton *b) { return b->isDefault() && b->isVisible(); });
+    return std::any_of(buttons.begin(), buttons.end(), [](const QPushButton *b) {
+        return b->isDefault() && b->isVisible() && b->isEnabled();
+    });
 }
 
 /// The characters a key produces, as code page 932 bytes: what the key-down of another
 /// windowing system would turn into character messages. Ctrl with a letter gives its control
-/// code whatever the event's text, Ctrl with any other key no printable character; Tab belongs
-/// to the form's focus handling, and Delete and keys with Alt alone give nothing.
+/// code whatever the event's text, Ctrl with Enter a line feed (10) and with Backspace a
+/// delete (127), Ctrl with any other key no printable character; Tab belongs to the form's
+/// focus handling, and Delete and keys with Alt alone give nothing.
 std::string CharactersOf(const QKeyEvent &e) {
     const Qt::KeyboardModifiers m = e.modifiers();
     const bool ctrl = m.testFlag(Qt::ControlModifier);
@@ -47,6 +54,10 @@ std::string CharactersOf(const QKeyEvent &e) {
     if (ctrl && !alt) {
         if (key >= Qt::Key_A && key <= Qt::Key_Z)
             return std::string(1, static_cast<char>(key - Qt::Key_A + 1));
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return std::string(1, '\n');
+        if (key == Qt::Key_Backspace)
+            return std::string(1, '\x7f');
         const QString text = e.text();
         const bool controlOnly = std::all_of(text.begin(), text.end(), [](QChar c) {
             return c.unicode() < 0x20 || c.unicode() == 0x7F;
@@ -69,15 +80,28 @@ QWidget *NextTabStop(QWidget *from, bool next) {
     }
 }
 
-/// Full-width digits, minus and full stop composed by an input method enter as ASCII.
-char FoldFullWidth(char32_t c) {
-    if (c >= 0xFF10 && c <= 0xFF19)
-        return static_cast<char>('0' + (c - 0xFF10));
-    if (c == 0xFF0D)
-        return '-';
-    if (c == 0xFF0E)
-        return '.';
-    return '\0';
+/// A composed character as the character rules receive it: full-width digits, minus and full
+/// stop become ASCII, told by their code page 932 codes, so every character that the code page
+/// folds onto them counts (U+2212 minus sign is 0x817C like U+FF0D); anything else stays its
+/// code page 932 bytes.
+std::string ComposedCharacter(const QString &ch) {
+    std::string bytes = cp932::FromUnicode(ch);
+    if (bytes.size() != 2)
+        return bytes;
+    const unsigned code =
+        (static_cast<unsigned char>(bytes[0]) << 8) | static_cast<unsigned char>(bytes[1]);
+    if (code >= 0x824F && code <= 0x8258)
+        return std::string(1, static_cast<char>('0' + (code - 0x824F)));
+    if (code == 0x817C)
+        return "-";
+    if (code == 0x8144)
+        return ".";
+    return bytes;
+}
+
+/// Where a mouse event happened, in client coordinates.
+QPoint ClientPos(const QWidget *w, const QMouseEvent *e) {
+    return e->position().toPoint() - w->contentsRect().topLeft();
 }
 
 } // namespace
@@ -113,35 +137,49 @@ bool TRyNumEdit::WantsKey(quint16 Key, TShiftState Shift) const {
         return Key == vk::Letter('A') || Key == vk::Letter('C') ||
                (!FReadOnly && (Key == vk::Letter('V') || Key == vk::Letter('X')));
     if (Shift.None())
-        return (Key >= vk::Prior && Key <= vk::Down) || Key == vk::Back || Key == vk::Delete;
+        return (Key >= vk::Prior && Key <= vk::Down) ||
+               (!FReadOnly && (Key == vk::Back || Key == vk::Delete));
     return false;
 }
 
 void TRyNumEdit::keyPressEvent(QKeyEvent *e) {
     // Enter and Escape that the control does not claim go to a dialog's default and cancel
     // buttons first, as a form's dialog keys do.
-    if (!(WMGetDlgCode() & DLGC_WANTALLKEYS) && DialogTakesKey(window(), e->key())) {
+    if (!(WMGetDlgCode() & DLGC_WANTALLKEYS) && DialogTakesKey(window(), *e)) {
         e->ignore();
         return;
     }
 
+    // Every key-down is published, also one without a code of its own (0).
     const TVirtualKey v = TranslateKey(*e);
     quint16 key = v.Code;
-    if (key != 0) {
-        emit OnKeyDown(this, key, v.Shift);
-        if (key != 0)
-            KeyDownRules(key, v.Shift);
-    }
+    emit OnKeyDown(this, key, v.Shift);
+    if (key != 0)
+        KeyDownRules(key, v.Shift);
+    const bool consumed = v.Code != 0 && key == 0;
 
     const std::string chars = CharactersOf(*e);
     for (char c : chars) {
         emit OnKeyPress(this, c);
         KeyPressRules(c);
     }
-    if (chars.empty() && key == v.Code && key != 0 && !WantsKey(key, v.Shift))
-        e->ignore(); // nothing here wanted the key: let the parents see it
+    // A key that gave no character and that nothing here consumed goes on to the parents.
+    if (chars.empty() && !consumed)
+        e->ignore();
     else
         e->accept();
+}
+
+void TRyNumEdit::keyReleaseEvent(QKeyEvent *e) {
+    // A held key repeats its key-down only; it is released once.
+    const TVirtualKey v = TranslateKey(*e);
+    quint16 key = v.Code;
+    if (!e->isAutoRepeat())
+        emit OnKeyUp(this, key, v.Shift);
+    if (v.Code != 0 && key == 0)
+        e->accept();
+    else
+        e->ignore();
 }
 
 void TRyNumEdit::KeyDownRules(quint16 &Key, TShiftState Shift) {
@@ -227,13 +265,8 @@ void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
         const qsizetype n = commit.at(i).isHighSurrogate() && i + 1 < commit.size() ? 2 : 1;
         const QString ch = commit.mid(i, n);
         i += n;
-        std::string bytes;
-        if (const char folded = FoldFullWidth(ch.toUcs4().value(0)))
-            bytes.assign(1, folded);
-        else
-            bytes = cp932::FromUnicode(ch);
-        // Anything else is refused byte by byte by the character rules.
-        for (char c : bytes) {
+        // Anything but the folded characters is refused byte by byte by the character rules.
+        for (char c : ComposedCharacter(ch)) {
             emit OnKeyPress(this, c);
             KeyPressRules(c);
         }
@@ -246,10 +279,19 @@ void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
     e->accept();
 }
 
+void TRyNumEdit::SetImeMode(TImeMode Value) {
+    if (Value == FImeMode)
+        return;
+    FImeMode = Value;
+    // Qt tells the input method at once when the control has the focus. Closed and disabled
+    // are one here: the platform has no open state of its own to keep.
+    setAttribute(Qt::WA_InputMethodEnabled, Value != imDisable && Value != imClose);
+}
+
 QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     switch (query) {
     case Qt::ImEnabled:
-        return true;
+        return testAttribute(Qt::WA_InputMethodEnabled);
     case Qt::ImCursorRectangle:
     case Qt::ImAnchorRectangle: {
         const QPoint p = GetCaretPoint() + contentsRect().topLeft();
@@ -270,18 +312,25 @@ QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
 }
 
 // --- Mouse ------------------------------------------------------------------------------------
+// The control handles every mouse event itself: none reaches its parent (an item view or a
+// clickable panel around it must not act on a press that selected or focused the control).
 
 void TRyNumEdit::mousePressEvent(QMouseEvent *e) {
     // Any button gives an unfocused control the focus, read-only or not, tab stop or not.
-    if (!IsDesigning() && !hasFocus())
-        setFocus(Qt::MouseFocusReason);
-    if (e->button() == Qt::LeftButton && !FDblClicked) {
+    if (!IsDesigning())
+        TakeFocus(Qt::MouseFocusReason);
+    const bool left = e->button() == Qt::LeftButton;
+    if (left && !FDblClicked) {
         if (QApplication::activeWindow() && !hasFocus())
             setFocus(Qt::MouseFocusReason);
         ClearSelection();
     }
+    // The second press of a double click makes no click.
+    FClickPending = left && !FDblClicked;
+    const QPoint p = ClientPos(this, e);
+    emit OnMouseDown(this, e->button(), ShiftStateOf(e->modifiers()), p.x(), p.y());
     FDblClicked = false;
-    QWidget::mousePressEvent(e);
+    e->accept();
 }
 
 void TRyNumEdit::mouseDoubleClickEvent(QMouseEvent *e) {
@@ -295,62 +344,113 @@ void TRyNumEdit::mouseDoubleClickEvent(QMouseEvent *e) {
         FDblClicked = true;
     }
     QWidget::mouseDoubleClickEvent(e);
+    e->accept();
 }
 
 void TRyNumEdit::mouseMoveEvent(QMouseEvent *e) {
-    if (e->buttons().testFlag(Qt::LeftButton)) {
-        // The drag selects as soon as the pointer is over the number; y does not matter.
-        const int x = qRound(e->position().x()) - contentsRect().left();
-        if (x >= FTextRect.Left && x <= FTextRect.Right)
-            SelectAll();
-    }
-    QWidget::mouseMoveEvent(e);
+    const QPoint p = ClientPos(this, e);
+    // The drag selects as soon as the pointer is over the number; y does not matter.
+    if (e->buttons().testFlag(Qt::LeftButton) && p.x() >= FTextRect.Left &&
+        p.x() <= FTextRect.Right)
+        SelectAll();
+    emit OnMouseMove(this, ShiftStateOf(e->modifiers()), e->buttons(), p.x(), p.y());
+    e->accept();
 }
 
 void TRyNumEdit::mouseReleaseEvent(QMouseEvent *e) {
     FDblClicked = false;
-    QWidget::mouseReleaseEvent(e);
+    const QPoint p = ClientPos(this, e);
+    if (e->button() == Qt::LeftButton) {
+        // A click is a left press and release with the pointer back inside the client area.
+        const bool click = FClickPending && QRect(QPoint(), contentsRect().size()).contains(p);
+        FClickPending = false;
+        if (click)
+            emit OnClick(this);
+    }
+    emit OnMouseUp(this, e->button(), ShiftStateOf(e->modifiers()), p.x(), p.y());
+    e->accept();
 }
 
 // --- Focus and caret --------------------------------------------------------------------------
 
 void TRyNumEdit::focusInEvent(QFocusEvent *e) {
     QWidget::focusInEvent(e);
-    // The focus coming back from a popup or another window is no entry into the control; the
-    // first focus a window gives when it opens is one.
-    const bool returning = FFocusKept && (e->reason() == Qt::PopupFocusReason ||
-                                          e->reason() == Qt::ActiveWindowFocusReason);
-    FFocusKept = false;
-    if (!returning) {
-        emit OnEnter(this);
-        if (FAutoSelect)
-            SelectAll();
-    }
+    // The focus coming back from a popup or another window is no entry into the control, nor
+    // is a second focus-in without a focus-out (a dialog sends one as it opens); the first
+    // focus a window gives when it opens is one.
+    StopWatchingWindowFocus();
+    if (!FEntered)
+        EnterRule();
     CreateEditCaret();
     UpdateCaret();
 }
 
 void TRyNumEdit::focusOutEvent(QFocusEvent *e) {
     QWidget::focusOutEvent(e);
-    // The control is left only when its window's focus moves elsewhere; a popup opening or
-    // another window coming to the front keeps it as the window's focus.
-    FFocusKept = window()->focusWidget() == this;
-    if (!FFocusKept) {
-        emit OnExit(this);
-        if (FValueText == "-" && !FOptions.testFlag(eoMinusOnly)) {
-            // A sign with no number is dropped quietly: no undo text, no OnChange.
-            FValueText.clear();
-            ValueChanged();
-        }
-        if (FHideSelection)
-            ClearSelection();
-    }
+    // Only a popup opening over the control or its window losing activation keep it as the
+    // window's focus; every other loss of the focus leaves the control.
+    if ((e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) &&
+        window()->focusWidget() == this)
+        WatchWindowFocus();
+    else
+        ExitRule();
     // The input method drops an unfinished composition with the focus.
     if (!FPreedit.isEmpty()) {
         FPreedit.clear();
         update();
     }
     DestroyEditCaret();
+}
+
+void TRyNumEdit::WatchWindowFocus() {
+    // While the window is inactive the program may move its focus elsewhere (after a message
+    // box, say), which sends the control no focus-out: the window's focus object tells.
+    if (QWindow *w = window()->windowHandle(); w && !FWindowFocusWatch)
+        FWindowFocusWatch = connect(w, &QWindow::focusObjectChanged, this, [this](QObject *Now) {
+            if (Now && Now != this)
+                ExitRule();
+        });
+}
+
+void TRyNumEdit::StopWatchingWindowFocus() {
+    disconnect(FWindowFocusWatch);
+}
+
+void TRyNumEdit::TakeFocus(Qt::FocusReason Reason) {
+    if (hasFocus())
+        return;
+    setFocus(Reason);
+    if (hasFocus() || window()->focusWidget() != this)
+        return;
+    // The window is not active, so Qt only records the control as its focus, to be given when
+    // the window system activates the window. Ask for that, and enter the control now, as the
+    // platform's focus call does, so that a menu opening from this press already sees the
+    // selection; the focus that activation brings is then no new entry.
+    window()->activateWindow();
+    if (FEntered)
+        return; // the window's focus all along: it comes back
+    EnterRule();
+    WatchWindowFocus();
+}
+
+void TRyNumEdit::EnterRule() {
+    FEntered = true;
+    emit OnEnter(this);
+    if (FAutoSelect)
+        SelectAll();
+}
+
+void TRyNumEdit::ExitRule() {
+    FEntered = false;
+    StopWatchingWindowFocus();
+    emit OnExit(this);
+    if (FValueText == "-" && !FOptions.testFlag(eoMinusOnly)) {
+        // A sign with no number is dropped quietly: no undo text, no OnChange.
+        FValueText.clear();
+        ValueChanged();
+    }
+    if (FHideSelection)
+        ClearSelection();
 }
 
 void TRyNumEdit::RequestFocusMove(bool Next) {

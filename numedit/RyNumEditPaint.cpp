@@ -5,12 +5,26 @@
 #include "ShiftJis.h"
 
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QResizeEvent>
 
 #include <algorithm>
 #include <qdrawutil.h>
+
+namespace {
+
+/// The height of a line of text such as "M" in a font: its em height in pixels, as the
+/// platform that the layouts were drawn for measures the fonts they name (a 16 pixel font is
+/// 16 high). The line spacing that the font engine reports adds the font's own leading, which
+/// is more (IPA Gothic: 17 at 16 pixels) and would make an automatically sized control taller
+/// than its form lays it out.
+int TextHeightOf(const QFont &Font) {
+    return QFontInfo(Font).pixelSize();
+}
+
+} // namespace
 
 int TRyNumEdit::FrameWidth() const {
     if (FBorderStyle == bsNone)
@@ -46,7 +60,7 @@ QSize TRyNumEdit::sizeHint() const {
 }
 
 void TRyNumEdit::ParentAssigned() {
-    FTextHeight = QFontMetrics(font()).height();
+    FTextHeight = TextHeightOf(font());
     AdjustHeight();
     AdjustWidth();
     // A colour set by program code before the parent wins no more; a form's stored one, set
@@ -63,7 +77,7 @@ void TRyNumEdit::changeEvent(QEvent *e) {
         if (focused)
             DestroyEditCaret();
         QWidget::changeEvent(e);
-        FTextHeight = QFontMetrics(font()).height();
+        FTextHeight = TextHeightOf(font());
         AdjustHeight();
         AdjustWidth();
         FCaretWidth = font().bold() ? 2 : 1;

@@ -28,6 +28,8 @@ TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
     resize(121, 20);
     setCursor(Qt::IBeamCursor);
     SetTabStop(true);
+    // Every move is published, not only those with a button held.
+    setMouseTracking(true);
     FColor = palette().color(QPalette::Active, QPalette::Base);
     FDisabledColor = palette().color(QPalette::Disabled, QPalette::Text);
     setContentsMargins(FrameWidth(), FrameWidth(), FrameWidth(), FrameWidth());
@@ -46,7 +48,10 @@ TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
         ParentAssigned();
 }
 
-TRyNumEdit::~TRyNumEdit() = default;
+TRyNumEdit::~TRyNumEdit() {
+    // QWidget's destructor gives the focus away, which must not reach a control that is gone.
+    StopWatchingWindowFocus();
+}
 
 // --- Published properties -------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // Translation of Qt key events into virtual-key codes and modifier sets.
 #include "VirtualKey.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace {
@@ -66,6 +67,139 @@ quint16 NamedKeyCode(int key) {
         return vk::Delete;
     case Qt::Key_Menu:
         return vk::Apps;
+    case Qt::Key_Shift:
+        return vk::Shift;
+    case Qt::Key_Control:
+        return vk::Control;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+        return vk::Menu;
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+        return vk::LWin;
+    case Qt::Key_Super_R:
+        return vk::RWin;
+    case Qt::Key_CapsLock:
+        return vk::Capital;
+    case Qt::Key_NumLock:
+        return vk::NumLock;
+    case Qt::Key_ScrollLock:
+        return vk::ScrollLock;
+    case Qt::Key_Pause:
+        return vk::Pause;
+    case Qt::Key_Print:
+        return vk::Snapshot;
+    // The Japanese keyboard's input method keys.
+    case Qt::Key_Henkan:
+        return vk::Convert;
+    case Qt::Key_Muhenkan:
+        return vk::NonConvert;
+    case Qt::Key_Zenkaku_Hankaku:
+    case Qt::Key_Zenkaku:
+    case Qt::Key_Hankaku:
+        return vk::OemAuto;
+    case Qt::Key_Kanji:
+        return vk::Kanji;
+    case Qt::Key_Hiragana_Katakana:
+    case Qt::Key_Hiragana:
+        return vk::OemCopy;
+    case Qt::Key_Katakana:
+        return vk::OemFinish;
+    case Qt::Key_Romaji:
+        return vk::OemBacktab;
+    case Qt::Key_Eisu_toggle:
+    case Qt::Key_Eisu_Shift:
+        return vk::OemAttn;
+    case Qt::Key_Kana_Lock:
+    case Qt::Key_Kana_Shift:
+        return vk::Kana;
+    default:
+        return 0;
+    }
+}
+
+/// The main keyboard's symbol keys by the characters they carry on the Japanese layout, with
+/// and without Shift.
+quint16 SymbolKeyCode(int key) {
+    switch (key) {
+    case Qt::Key_Exclam:
+        return vk::Digit0 + 1;
+    case Qt::Key_QuoteDbl:
+        return vk::Digit0 + 2;
+    case Qt::Key_NumberSign:
+        return vk::Digit0 + 3;
+    case Qt::Key_Dollar:
+        return vk::Digit0 + 4;
+    case Qt::Key_Percent:
+        return vk::Digit0 + 5;
+    case Qt::Key_Ampersand:
+        return vk::Digit0 + 6;
+    case Qt::Key_Apostrophe:
+        return vk::Digit0 + 7;
+    case Qt::Key_ParenLeft:
+        return vk::Digit0 + 8;
+    case Qt::Key_ParenRight:
+        return vk::Digit0 + 9;
+    case Qt::Key_Asterisk:
+    case Qt::Key_Colon:
+        return vk::Oem1;
+    case Qt::Key_Plus:
+    case Qt::Key_Semicolon:
+        return vk::OemPlus;
+    case Qt::Key_Minus:
+    case Qt::Key_Equal:
+        return vk::OemMinus;
+    case Qt::Key_Slash:
+    case Qt::Key_Question:
+        return vk::Oem2;
+    case Qt::Key_Comma:
+    case Qt::Key_Less:
+        return vk::OemComma;
+    case Qt::Key_Period:
+    case Qt::Key_Greater:
+        return vk::OemPeriod;
+    case Qt::Key_At:
+    case Qt::Key_QuoteLeft:
+        return vk::Oem3;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BraceLeft:
+        return vk::Oem4;
+    case Qt::Key_yen:
+    case Qt::Key_Bar:
+        return vk::Oem5;
+    case Qt::Key_BracketRight:
+    case Qt::Key_BraceRight:
+        return vk::Oem6;
+    case Qt::Key_AsciiCircum:
+    case Qt::Key_AsciiTilde:
+        return vk::Oem7;
+    case Qt::Key_Backslash:
+    case Qt::Key_Underscore:
+        return vk::Oem102;
+    default:
+        return 0;
+    }
+}
+
+/// The keys known by their place where the platform reports xkb (evdev) key codes: the digit
+/// row, whose shifted symbols differ from layout to layout, and the two keys that both carry
+/// "\" on the Japanese layout.
+quint16 PhysicalKeyCode(const QKeyEvent &e) {
+    static const bool xkbKeyCodes =
+        QGuiApplication::platformName() == QLatin1String("xcb") ||
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (!xkbKeyCodes)
+        return 0;
+    const quint32 code = e.nativeScanCode();
+    if (code >= 10 && code <= 18) // <AE01> .. <AE09>
+        return static_cast<quint16>(vk::Digit0 + 1 + (code - 10));
+    switch (code) {
+    case 19: // <AE10>
+        return vk::Digit0;
+    case 132: // <AE13>, "¥" and "|"
+        return vk::Oem5;
+    case 97: // <AB11>, "\" and "_"
+        return vk::Oem102;
     default:
         return 0;
     }
@@ -73,63 +207,39 @@ quint16 NamedKeyCode(int key) {
 
 } // namespace
 
+TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers) {
+    TShiftState s;
+    s.Shift = Modifiers.testFlag(Qt::ShiftModifier);
+    s.Ctrl = Modifiers.testFlag(Qt::ControlModifier);
+    s.Alt = Modifiers.testFlag(Qt::AltModifier);
+    return s;
+}
+
 TVirtualKey TranslateKey(const QKeyEvent &e) {
     TVirtualKey k;
-    const Qt::KeyboardModifiers m = e.modifiers();
-    k.Shift.Shift = m.testFlag(Qt::ShiftModifier);
-    k.Shift.Ctrl = m.testFlag(Qt::ControlModifier);
-    k.Shift.Alt = m.testFlag(Qt::AltModifier);
-
+    k.Shift = ShiftStateOf(e.modifiers());
     const int key = e.key();
-    if (m.testFlag(Qt::KeypadModifier)) {
+    if (e.modifiers().testFlag(Qt::KeypadModifier)) {
         if (const quint16 code = KeypadCode(key)) {
             k.Code = code;
             return k;
         }
     }
-    if (const quint16 code = NamedKeyCode(key)) {
+    if (const quint16 code = NamedKeyCode(key))
         k.Code = code;
-        return k;
-    }
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+    else if (const quint16 place = PhysicalKeyCode(e))
+        k.Code = place;
+    else if (key >= Qt::Key_0 && key <= Qt::Key_9)
         k.Code = static_cast<quint16>(vk::Digit0 + (key - Qt::Key_0));
-    } else if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+    else if (key >= Qt::Key_A && key <= Qt::Key_Z)
         k.Code = static_cast<quint16>(vk::LetterA + (key - Qt::Key_A));
-    } else if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
+    else if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         k.Code = static_cast<quint16>(vk::F1 + (key - Qt::Key_F1));
-    } else {
-        switch (key) {
-        case Qt::Key_Asterisk:
-        case Qt::Key_Colon:
-            k.Code = vk::Oem1;
-            break;
-        case Qt::Key_Plus:
-        case Qt::Key_Semicolon:
-            k.Code = vk::OemPlus;
-            break;
-        case Qt::Key_Minus:
-            k.Code = vk::OemMinus;
-            break;
-        case Qt::Key_Equal:
-            // "=" lies on the minus key with Shift on the Japanese layout.
-            k.Code = vk::OemMinus;
-            k.Shift.Shift = true;
-            break;
-        case Qt::Key_Slash:
-        case Qt::Key_Question:
-            k.Code = vk::Oem2;
-            break;
-        case Qt::Key_Comma:
-        case Qt::Key_Less:
-            k.Code = vk::OemComma;
-            break;
-        case Qt::Key_Period:
-        case Qt::Key_Greater:
-            k.Code = vk::OemPeriod;
-            break;
-        default:
-            break;
-        }
-    }
+    else
+        k.Code = SymbolKeyCode(key);
+    // "=" lies on the minus key with Shift on the Japanese layout, so it reads as that even
+    // where a layout gives it without Shift.
+    if (key == Qt::Key_Equal && k.Code == vk::OemMinus)
+        k.Shift.Shift = true;
     return k;
 }

@@ -4,6 +4,7 @@
 #include "rynumedit_export.h"
 
 #include <QtGlobal>
+#include <qnamespace.h>
 
 class QKeyEvent;
 
@@ -18,6 +19,9 @@ struct TShiftState {
     bool CtrlOnly() const { return Ctrl && !Shift && !Alt; }
 };
 
+/// The modifier set of Qt's modifiers (the keypad flag is no modifier here).
+TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers);
+
 /// A key event as the key rules read it: one virtual-key code and its modifier set.
 struct TVirtualKey {
     quint16 Code = 0; ///< 0 when the key has no virtual-key code here
@@ -28,7 +32,16 @@ namespace vk {
 constexpr quint16 Back = 0x08;
 constexpr quint16 Tab = 0x09;
 constexpr quint16 Return = 0x0D;
+constexpr quint16 Shift = 0x10;
+constexpr quint16 Control = 0x11;
+constexpr quint16 Menu = 0x12; ///< Alt
+constexpr quint16 Pause = 0x13;
+constexpr quint16 Capital = 0x14; ///< CapsLock
+constexpr quint16 Kana = 0x15;
+constexpr quint16 Kanji = 0x19;
 constexpr quint16 Escape = 0x1B;
+constexpr quint16 Convert = 0x1C;    ///< 変換
+constexpr quint16 NonConvert = 0x1D; ///< 無変換
 constexpr quint16 Space = 0x20;
 constexpr quint16 Prior = 0x21;
 constexpr quint16 Next = 0x22;
@@ -38,6 +51,7 @@ constexpr quint16 Left = 0x25;
 constexpr quint16 Up = 0x26;
 constexpr quint16 Right = 0x27;
 constexpr quint16 Down = 0x28;
+constexpr quint16 Snapshot = 0x2C; ///< Print Screen
 constexpr quint16 Insert = 0x2D;
 constexpr quint16 Delete = 0x2E;
 constexpr quint16 Digit0 = 0x30;  ///< '0'..'9' are 0x30..0x39
@@ -50,13 +64,28 @@ constexpr quint16 Subtract = 0x6D;
 constexpr quint16 Decimal = 0x6E;
 constexpr quint16 Divide = 0x6F;
 constexpr quint16 F1 = 0x70; ///< F1..F24 are 0x70..0x87
+constexpr quint16 LWin = 0x5B;
+constexpr quint16 RWin = 0x5C;
 constexpr quint16 Apps = 0x5D;
+constexpr quint16 NumLock = 0x90;
+constexpr quint16 ScrollLock = 0x91;
 constexpr quint16 Oem1 = 0xBA;    ///< the key carrying "*" and ":" on the Japanese layout
 constexpr quint16 OemPlus = 0xBB; ///< the key carrying "+" and ";"
 constexpr quint16 OemComma = 0xBC;
 constexpr quint16 OemMinus = 0xBD; ///< the key carrying "-" and, with Shift, "="
 constexpr quint16 OemPeriod = 0xBE;
-constexpr quint16 Oem2 = 0xBF; ///< the key carrying "/" and "?"
+constexpr quint16 Oem2 = 0xBF;       ///< the key carrying "/" and "?"
+constexpr quint16 Oem3 = 0xC0;       ///< "@" and "`"
+constexpr quint16 Oem4 = 0xDB;       ///< "[" and "{"
+constexpr quint16 Oem5 = 0xDC;       ///< "¥" (or "\") and "|"
+constexpr quint16 Oem6 = 0xDD;       ///< "]" and "}"
+constexpr quint16 Oem7 = 0xDE;       ///< "^" and "~"
+constexpr quint16 Oem102 = 0xE2;     ///< "\" and "_" (the ろ key)
+constexpr quint16 OemAttn = 0xF0;    ///< 英数
+constexpr quint16 OemFinish = 0xF1;  ///< カタカナ
+constexpr quint16 OemCopy = 0xF2;    ///< カタカナ/ひらがな
+constexpr quint16 OemAuto = 0xF3;    ///< 半角/全角
+constexpr quint16 OemBacktab = 0xF5; ///< ローマ字
 
 /// The code of a letter key, 'A' to 'Z'.
 constexpr quint16 Letter(char upper) {
@@ -64,7 +93,10 @@ constexpr quint16 Letter(char upper) {
 }
 } // namespace vk
 
-/// Translates a key event once. Keypad keys are told apart by the keypad modifier; the main
-/// keyboard's symbol keys by the character they carry, as they lie on the Japanese layout, so
-/// "=" reads as the minus key with Shift held whatever the active layout.
+/// Translates a key event once. Keypad keys are told apart by the keypad modifier. A key of the
+/// main keyboard is known by its place where the window system says which key it was (the
+/// digit row, so Shift+1 is the key "1" with Shift whatever symbol the layout puts on it), and
+/// otherwise by the character it carries, as it lies on the Japanese layout, so "=" reads as
+/// the minus key with Shift held and "!" as the key "1". A key with no code here, such as a
+/// dead key, gives 0.
 RYNUMEDIT_EXPORT TVirtualKey TranslateKey(const QKeyEvent &e);

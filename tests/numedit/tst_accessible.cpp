@@ -1,11 +1,14 @@
 // What assistive technology reads from a numeric edit control, writes to it and is told.
 #include "RyNumEdit.h"
+#include "TestRows.h"
 
 #include <QAccessible>
 #include <QtTest>
 #include <qtestaccessible.h>
 
 #include <memory>
+
+using testrows::Row;
 
 class TestAccessible : public QObject {
     Q_OBJECT
@@ -16,10 +19,12 @@ private slots:
     void cleanup();
 
     void roleNameAndValue();
-    void textInterfaceReadsTheValueText();
+    void textInterfaceReadsTheDisplayText_data();
+    void textInterfaceReadsTheDisplayText();
     void selectionIsAllOrNothing();
     void writesGoThroughTheTextFilter_data();
     void writesGoThroughTheTextFilter();
+    void editsOfTheShownTextLeaveTheMarksOut();
     void readOnlyRefusesWrites();
     void changesAreAnnounced();
 
@@ -59,18 +64,32 @@ void TestAccessible::roleNameAndValue() {
     QVERIFY(!a->state().readOnly);
 }
 
-void TestAccessible::textInterfaceReadsTheValueText() {
-    QVERIFY(text());
-    QCOMPARE(text()->characterCount(), 6);
-    QCOMPARE(text()->text(0, 6), QStringLiteral("1234.5"));
-    QCOMPARE(text()->text(1, 3), QStringLiteral("23"));
-    QCOMPARE(text()->cursorPosition(), 6);
+void TestAccessible::textInterfaceReadsTheDisplayText_data() {
+    QTest::addColumn<QString>("leftMark");
+    QTest::addColumn<int>("decimalLength");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("shown");
 
-    // Longer than the first buffer the window text is read with.
-    edit->SetIntegerLength(40);
-    const std::string digits(40, '7');
-    edit->SetText(digits);
-    QCOMPARE(text()->text(0, 40), QString::fromStdString(digits));
+    // Each with DecimalFixed, so an empty value still shows its zeros.
+    Row("separators and fixed zeros", "", 3, "1234.5", "1,234.500");
+    Row("empty calculator field", "", 0, "", "0");
+    Row("marks", "￥", 2, "1234.5", "￥1,234.50");
+}
+
+void TestAccessible::textInterfaceReadsTheDisplayText() {
+    QFETCH(QString, leftMark);
+    QFETCH(int, decimalLength);
+    QFETCH(QString, value);
+    QFETCH(QString, shown);
+    edit->SetDecimalFixed(true);
+    edit->SetDecimalLength(decimalLength);
+    edit->SetLeftMark(leftMark);
+    edit->setText(value);
+
+    QVERIFY(text());
+    QCOMPARE(text()->characterCount(), shown.size());
+    QCOMPARE(text()->text(0, int(shown.size())), shown);
+    QCOMPARE(text()->cursorPosition(), shown.size());
 }
 
 void TestAccessible::selectionIsAllOrNothing() {
@@ -80,7 +99,7 @@ void TestAccessible::selectionIsAllOrNothing() {
     int start = -1, end = -1;
     text()->selection(0, &start, &end);
     QCOMPARE(start, 0);
-    QCOMPARE(end, 6);
+    QCOMPARE(end, 7); // "1,234.5"
     text()->removeSelection(0);
     QCOMPARE(edit->SelLength(), 0);
 }
@@ -104,6 +123,13 @@ void TestAccessible::writesGoThroughTheTextFilter() {
     QCOMPARE(edit->text(), held);
 }
 
+void TestAccessible::editsOfTheShownTextLeaveTheMarksOut() {
+    edit->SetLeftMark(QStringLiteral("￥"));
+    edit->SetRightMark(QStringLiteral("円"));
+    iface()->editableTextInterface()->deleteText(1, 2); // the "1" of "￥1,234.5円"
+    QCOMPARE(edit->text(), QStringLiteral("234.5"));
+}
+
 void TestAccessible::readOnlyRefusesWrites() {
     edit->SetReadOnly(true);
     QVERIFY(iface()->state().readOnly);
@@ -122,7 +148,7 @@ void TestAccessible::changesAreAnnounced() {
     for (QAccessibleEvent *e : QTestAccessibility::events()) {
         if (e->type() == QAccessible::TextUpdated) {
             auto *u = static_cast<QAccessibleTextUpdateEvent *>(e);
-            QCOMPARE(u->textRemoved(), QStringLiteral("1234.5"));
+            QCOMPARE(u->textRemoved(), QStringLiteral("1,234.5"));
             QCOMPARE(u->textInserted(), QStringLiteral("56"));
             textUpdate = true;
         }

@@ -1,8 +1,10 @@
 // Layout geometry: text widths, the row's rectangles, the caret point and the automatic size.
-// Every expected pixel is derived from QFontMetrics in the control's own font.
+// Every expected pixel is derived from the control's own font: widths from QFontMetrics, the
+// text height from its pixel size.
 #include "RyNumEdit.h"
 #include "ShiftJis.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QtTest>
 
@@ -19,7 +21,7 @@ struct Fixture {
     int Tw(const QString &s) const {
         return s.isEmpty() ? 0 : QFontMetrics(e->font()).horizontalAdvance(s) + 1;
     }
-    int H() const { return QFontMetrics(e->font()).height(); }
+    int H() const { return QFontInfo(e->font()).pixelSize(); }
     int CW() const { return e->contentsRect().width(); }
     int CH() const { return e->contentsRect().height(); }
 };
@@ -526,7 +528,7 @@ void TestGeometry::textHeightMeasuredWithParent() {
     QCOMPARE(e.TextHeight(), 0);
     QWidget host;
     e.setParent(&host);
-    QCOMPARE(e.TextHeight(), QFontMetrics(e.font()).height());
+    QCOMPARE(e.TextHeight(), QFontInfo(e.font()).pixelSize());
     QCOMPARE(e.contentsRect().height(), e.TextHeight() + 4);
     e.setParent(nullptr);
 }

@@ -1,16 +1,21 @@
 // Keys, typed characters and input method commits reaching TRyNumEdit through Qt's events.
 #include "Beep.h"
 #include "RyNumEdit.h"
+#include "TestRows.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
+
+using testrows::Row;
 
 namespace {
 
@@ -39,6 +44,16 @@ struct Form {
     }
 };
 
+/// The keys of the presses that reach the watched widget itself.
+struct KeyPresses : QObject {
+    QList<int> keys;
+    bool eventFilter(QObject *, QEvent *e) override {
+        if (e->type() == QEvent::KeyPress)
+            keys << static_cast<QKeyEvent *>(e)->key();
+        return false;
+    }
+};
+
 QString Focused() {
     QWidget *w = QApplication::focusWidget();
     return w ? w->objectName() : QString("none");
@@ -61,6 +76,8 @@ private slots:
     void characters();
     void replacedCharacterBeeps();
     void consumedKeyDownStillDeliversItsCharacter();
+    void keyRouting_data();
+    void keyRouting();
     void enterAndEscape_data();
     void enterAndEscape();
     void focusMoveIsPostedAfterTheKey();
@@ -71,6 +88,8 @@ private slots:
     void arrowKeys();
     void inputMethod_data();
     void inputMethod();
+    void imeMode_data();
+    void imeMode();
     void compositionPlace();
 
 private:
@@ -336,6 +355,78 @@ void tst_Keyboard::consumedKeyDownStillDeliversItsCharacter() {
     QCOMPARE(beeps, 0);
 }
 
+void tst_Keyboard::keyRouting_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text"); // the event's text
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<int>("code");         // what OnKeyDown and OnKeyUp see of the key
+    QTest::addColumn<QByteArray>("chars"); // what OnKeyPress sees
+    QTest::addColumn<bool>("toParent");    // the key press goes on to the window
+    QTest::addColumn<bool>("toShortcut");  // a window shortcut on the key fires
+
+    const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+    const QByteArray nothing;
+    Row("Henkan", int(Qt::Key_Henkan), none, "", false, int(vk::Convert), nothing, true, true);
+    Row("no code", int(Qt::Key_unknown), none, "", false, 0, nothing, true, false);
+    Row("@", int(Qt::Key_At), none, "@", false, int(vk::Oem3), QByteArray("@"), false, true);
+    Row("Shift+1 is the key 1", int(Qt::Key_Exclam), shift, "!", false, int('1'), QByteArray("!"),
+        false, true);
+    Row("Ctrl+Enter is a line feed", int(Qt::Key_Return), ctrl, "\r", false, int(vk::Return),
+        QByteArray("\n"), false, true);
+    Row("Ctrl+Backspace is a delete", int(Qt::Key_Backspace), ctrl, "\b", false, int(vk::Back),
+        QByteArray("\x7f"), false, true);
+    Row("Delete", int(Qt::Key_Delete), none, "", false, int(vk::Delete), nothing, false, false);
+    Row("read-only Delete", int(Qt::Key_Delete), none, "", true, int(vk::Delete), nothing, true,
+        true);
+    Row("read-only Backspace", int(Qt::Key_Backspace), none, "\b", true, int(vk::Back),
+        QByteArray("\b"), false, true);
+}
+
+void tst_Keyboard::keyRouting() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(bool, readOnly);
+    QFETCH(int, code);
+    QFETCH(QByteArray, chars);
+    QFETCH(bool, toParent);
+    QFETCH(bool, toShortcut);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText("12");
+    edit->SetReadOnly(readOnly);
+    QList<int> downs, ups;
+    QByteArray pressed;
+    connect(edit, &TRyNumEdit::OnKeyDown, this,
+            [&](TRyNumEdit *, quint16 &Key, TShiftState) { downs << Key; });
+    connect(edit, &TRyNumEdit::OnKeyUp, this,
+            [&](TRyNumEdit *, quint16 &Key, TShiftState) { ups << Key; });
+    connect(edit, &TRyNumEdit::OnKeyPress, this, [&](TRyNumEdit *, char &Key) { pressed += Key; });
+    KeyPresses parent;
+    form->window.installEventFilter(&parent);
+    const auto click = [&] {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), text,
+                            Qt::KeyboardModifiers(modifiers));
+    };
+
+    click();
+    QCOMPARE(downs.value(downs.size() - 1, -1), code);
+    QCOMPARE(ups.value(0, -1), code);
+    QCOMPARE(pressed, chars);
+    // Every character here is refused, with a beep unless the control is read-only.
+    QCOMPARE(beeps, readOnly ? 0 : int(chars.size()));
+    QCOMPARE(parent.keys.contains(key), toParent);
+
+    if (key == Qt::Key_unknown)
+        return; // no key sequence names it
+    QShortcut shortcut(QKeySequence(key | modifiers), &form->window);
+    QSignalSpy fired(&shortcut, &QShortcut::activated);
+    click();
+    QCOMPARE(fired.count() != 0, toShortcut);
+}
+
 void tst_Keyboard::enterAndEscape_data() {
     QTest::addColumn<bool>("enterFocusMove");
     QTest::addColumn<bool>("readOnly");
@@ -413,25 +504,32 @@ void tst_Keyboard::enterWithoutParentWindow() {
 
 void tst_Keyboard::dialogKeys_data() {
     QTest::addColumn<bool>("enterFocusMove");
-    QTest::addColumn<bool>("defaultButton");
+    QTest::addColumn<QString>("defaultButton"); // none, enabled or disabled
     QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("expectedClicks");
     QTest::addColumn<bool>("expectedRejected");
     QTest::addColumn<int>("expectedBeeps");
 
-    const int enter = Qt::Key_Return, esc = Qt::Key_Escape;
-    QTest::newRow("Enter presses the default button") << false << true << enter << 1 << false << 0;
-    QTest::newRow("claimed Enter moves instead") << true << true << enter << 0 << false << 0;
-    QTest::newRow("Enter without default button beeps")
-        << false << false << enter << 0 << false << 1;
-    QTest::newRow("Escape cancels the dialog") << false << true << esc << 0 << true << 0;
-    QTest::newRow("claimed Escape beeps") << true << true << esc << 0 << false << 1;
+    const int enter = Qt::Key_Return, esc = Qt::Key_Escape, none = Qt::NoModifier;
+    Row("Enter presses the default button", false, "enabled", enter, none, 1, false, 0);
+    Row("keypad Enter presses it", false, "enabled", int(Qt::Key_Enter), int(Qt::KeypadModifier), 1,
+        false, 0);
+    Row("Shift+Enter reaches the control", false, "enabled", enter, int(Qt::ShiftModifier), 0,
+        false, 1);
+    Row("Enter with the default button disabled reaches the control", false, "disabled", enter,
+        none, 0, false, 1);
+    Row("claimed Enter moves instead", true, "enabled", enter, none, 0, false, 0);
+    Row("Enter without default button beeps", false, "none", enter, none, 0, false, 1);
+    Row("Escape cancels the dialog", false, "enabled", esc, none, 0, true, 0);
+    Row("claimed Escape beeps", true, "enabled", esc, none, 0, false, 1);
 }
 
 void tst_Keyboard::dialogKeys() {
     QFETCH(bool, enterFocusMove);
-    QFETCH(bool, defaultButton);
+    QFETCH(QString, defaultButton);
     QFETCH(int, key);
+    QFETCH(int, modifiers);
     QFETCH(int, expectedClicks);
     QFETCH(bool, expectedRejected);
     QFETCH(int, expectedBeeps);
@@ -443,10 +541,11 @@ void tst_Keyboard::dialogKeys() {
     edit->move(10, 10);
     next->move(10, 40);
     QPushButton *ok = nullptr;
-    if (defaultButton) {
+    if (defaultButton != "none") {
         ok = new QPushButton("OK", &dialog);
         ok->setGeometry(10, 70, 80, 30);
         ok->setDefault(true);
+        ok->setEnabled(defaultButton == "enabled");
     }
     edit->SetEnterFocusMove(enterFocusMove);
     dialog.show();
@@ -457,7 +556,7 @@ void tst_Keyboard::dialogKeys() {
         connect(ok, &QPushButton::clicked, this, [&clicks] { ++clicks; });
     QSignalSpy rejected(&dialog, &QDialog::rejected);
 
-    QTest::keyClick(edit, Qt::Key(key));
+    QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCoreApplication::processEvents();
 
     QCOMPARE(clicks, expectedClicks);
@@ -531,6 +630,7 @@ void tst_Keyboard::inputMethod_data() {
     QTest::newRow("full-width in one commit")
         << QStringList{u("\uff11\uff12\uff13")} << false << "123" << 0;
     QTest::newRow("full-width minus") << QStringList{u("\uff0d\uff13")} << false << "-3" << 0;
+    QTest::newRow("minus sign") << QStringList{u("\u2212\uff13")} << false << "-3" << 0;
     QTest::newRow("ASCII commit") << QStringList{"42"} << false << "42" << 0;
     QTest::newRow("kana refused per byte") << QStringList{u("\u3042")} << false << "" << 2;
     QTest::newRow("full-width comma refused") << QStringList{u("1\uff0c2")} << false << "12" << 2;
@@ -566,6 +666,27 @@ void tst_Keyboard::inputMethod() {
     QCOMPARE(edit->text(), expectedText);
     QCOMPARE(edit->PreeditText(), QString());
     QCOMPARE(beeps, expectedBeeps);
+}
+
+void tst_Keyboard::imeMode_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("imDisable") << int(TRyNumEdit::imDisable) << false;
+    QTest::newRow("imClose") << int(TRyNumEdit::imClose) << false;
+    QTest::newRow("imOpen") << int(TRyNumEdit::imOpen) << true;
+}
+
+void tst_Keyboard::imeMode() {
+    QFETCH(int, mode);
+    QFETCH(bool, enabled);
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->SetImeMode(TRyNumEdit::imClose);
+    edit->SetImeMode(TRyNumEdit::TImeMode(mode));
+    QCOMPARE(edit->testAttribute(Qt::WA_InputMethodEnabled), enabled);
+    // What the input method asks the focused control.
+    QCOMPARE(QInputMethod::queryFocusObject(Qt::ImEnabled, QVariant()).toBool(), enabled);
 }
 
 void tst_Keyboard::compositionPlace() {

@@ -6,6 +6,7 @@
 #include "Beep.h"
 #include "EditCaret.h"
 #include "RyNumEdit.h"
+#include "TestRows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +17,8 @@
 
 #include <functional>
 #include <memory>
+
+using testrows::Row;
 
 namespace {
 
@@ -94,8 +97,12 @@ private slots:
     void exitWithLoneMinus();
     void hideSelection_data();
     void hideSelection();
-    void windowSwitchIsNoExit();
+    void windowSwitch_data();
+    void windowSwitch();
+    void rightClickCopyOnReadOnlyField_data();
     void rightClickCopyOnReadOnlyField();
+    void mouseEventsStayInTheControl_data();
+    void mouseEventsStayInTheControl();
     void contextMenuRunsNoExitRule();
     void caretLivesWithTheFocus();
 
@@ -422,7 +429,14 @@ void tst_MouseFocus::hideSelection() {
     QCOMPARE(edit->SelLength() != 0, selectedBack);
 }
 
-void tst_MouseFocus::windowSwitchIsNoExit() {
+void tst_MouseFocus::windowSwitch_data() {
+    QTest::addColumn<bool>("movedAway"); // the program moves the focus while the window is away
+    QTest::newRow("another window and back is no exit") << false;
+    QTest::newRow("a focus move while away is an exit") << true;
+}
+
+void tst_MouseFocus::windowSwitch() {
+    QFETCH(bool, movedAway);
     ShowForm();
     TRyNumEdit *edit = form->edit;
     edit->setFocus();
@@ -438,24 +452,47 @@ void tst_MouseFocus::windowSwitchIsNoExit() {
     QVERIFY(QTest::qWaitForWindowActive(&other));
     QVERIFY(!edit->hasFocus());
     QVERIFY(!edit->Caret().Exists());
+    if (movedAway)
+        form->after->setFocus(Qt::OtherFocusReason);
     form->window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form->window));
-    QTRY_VERIFY(edit->hasFocus());
+    QTRY_VERIFY((movedAway ? form->after : edit)->hasFocus());
 
-    QCOMPARE(exits.count(), 0);
+    QCOMPARE(exits.count(), movedAway ? 1 : 0);
     QCOMPARE(enters.count(), 0);
-    QCOMPARE(edit->text(), QString("-"));
-    QVERIFY(edit->SelLength() != 0);
-    QVERIFY(edit->Caret().Exists());
+    QCOMPARE(edit->text(), movedAway ? QString() : QString("-"));
+    QCOMPARE(edit->SelLength() != 0, !movedAway);
+    QCOMPARE(edit->Caret().Exists(), !movedAway);
+    if (movedAway) {
+        // Coming back is a new entry.
+        edit->setText("12");
+        edit->setFocus(Qt::TabFocusReason);
+        QCOMPARE(enters.count(), 1);
+        QVERIFY(edit->SelLength() != 0);
+    }
+}
+
+void tst_MouseFocus::rightClickCopyOnReadOnlyField_data() {
+    QTest::addColumn<bool>("inactive");
+    QTest::newRow("active window") << false;
+    QTest::newRow("inactive window") << true;
 }
 
 void tst_MouseFocus::rightClickCopyOnReadOnlyField() {
+    QFETCH(bool, inactive);
     ShowForm();
     TRyNumEdit *edit = form->edit;
     edit->SetReadOnly(true);
     edit->SetTabStop(false);
     edit->setText("12");
     form->before->setFocus();
+    QWidget other;
+    if (inactive) {
+        other.resize(100, 50);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
     QApplication::clipboard()->setText("before");
     QList<bool> enabled;
     RightClickWithMenu(edit, [&](QMenu *menu) {
@@ -470,6 +507,69 @@ void tst_MouseFocus::rightClickCopyOnReadOnlyField() {
     QCOMPARE(QApplication::clipboard()->text(), QString("12"));
     QTRY_VERIFY(edit->hasFocus());
     QVERIFY(edit->SelLength() != 0);
+}
+
+void tst_MouseFocus::mouseEventsStayInTheControl_data() {
+    QTest::addColumn<QString>("script"); // c: click, d: double click, g: drag, m: middle click
+    // D and M with the selection state the event sees (the rule has run), C: OnClick, U:
+    // OnMouseUp, K: OnDblClick. Moves without a button are left out.
+    QTest::addColumn<QString>("events");
+
+    Row("click", "c", "D0 C U");
+    Row("double click", "d", "D0 C U K1 D1 U");
+    Row("drag over the number", "g", "D0 M1 C U");
+    Row("middle click", "m", "D1 U");
+}
+
+void tst_MouseFocus::mouseEventsStayInTheControl() {
+    QFETCH(QString, script);
+    QFETCH(QString, events);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->setText("12");
+    edit->setFocus();
+    edit->SelectAll();
+    edit->repaint(); // places the number for the drag
+    QStringList log;
+    const auto sel = [edit] { return QString::number(edit->SelLength() != 0); };
+    connect(edit, &TRyNumEdit::OnMouseDown, this,
+            [&](TRyNumEdit *, Qt::MouseButton, TShiftState, int, int) { log << "D" + sel(); });
+    connect(edit, &TRyNumEdit::OnMouseMove, this,
+            [&](TRyNumEdit *, TShiftState, Qt::MouseButtons Buttons, int, int) {
+                if (Buttons != Qt::NoButton)
+                    log << "M" + sel();
+            });
+    connect(edit, &TRyNumEdit::OnMouseUp, this,
+            [&](TRyNumEdit *, Qt::MouseButton, TShiftState, int, int) { log << "U"; });
+    connect(edit, &TRyNumEdit::OnClick, this, [&] { log << "C"; });
+    connect(edit, &TRyNumEdit::OnDblClick, this, [&] { log << "K" + sel(); });
+    struct : QObject {
+        int events = 0;
+        bool eventFilter(QObject *, QEvent *e) override {
+            events += dynamic_cast<QMouseEvent *>(e) != nullptr;
+            return false;
+        }
+    } parent;
+    form->window.installEventFilter(&parent);
+
+    const TRect number = edit->TextRect();
+    const QPoint margin = ClientPoint(edit, 1, number.Top + 1);
+    const QPoint middle = ClientPoint(edit, (number.Left + number.Right) / 2, number.Top + 1);
+    if (script == "c") {
+        QTest::mouseClick(edit, Qt::LeftButton, {}, middle);
+    } else if (script == "d") {
+        QTest::mouseDClick(edit, Qt::LeftButton, {}, middle);
+    } else if (script == "g") {
+        QTest::mousePress(edit, Qt::LeftButton, {}, margin);
+        QTest::mouseMove(edit, middle);
+        QTest::mouseRelease(edit, Qt::LeftButton, {}, middle);
+    } else {
+        QTest::mouseClick(edit, Qt::MiddleButton, {}, middle);
+    }
+
+    QCOMPARE(log.join(' '), events);
+    QCOMPARE(parent.events, 0);
 }
 
 void tst_MouseFocus::contextMenuRunsNoExitRule() {
