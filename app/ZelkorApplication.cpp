@@ -5,7 +5,21 @@
 #include "ZelkorError.h"
 
 #include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
+#include <QPixmap>
+
+namespace {
+
+/// One size of the application icon, read by Qt's built-in BMP reader. (QIcon::addFile would
+/// first load every image format plug-in installed, to ask each whether it reads the file.)
+QPixmap IconImage(const QString &Path) {
+    QImageReader reader(Path, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
 
 TZelkorApplication::TZelkorApplication(int &argc, char **argv) : QApplication(argc, argv) {
     // The application's title. The display name is left unset: on X11 it would be appended
@@ -16,8 +30,8 @@ TZelkorApplication::TZelkorApplication(int &argc, char **argv) : QApplication(ar
     // The icons are compiled into this library; a static library needs its resources named.
     Q_INIT_RESOURCE(zelkor);
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/zelkor-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/zelkor-32.png"), QSize(32, 32));
+    icon.addPixmap(IconImage(QStringLiteral(":/icons/zelkor-16.bmp")));
+    icon.addPixmap(IconImage(QStringLiteral(":/icons/zelkor-32.bmp")));
     setWindowIcon(icon);
     TZELKF::SubstituteFonts();
 }
