@@ -74,6 +74,8 @@ private:
     TRyNumEdit *FieldEdit(DurationField Field) const;
     void ConnectButtons();
     void PinFontSizes();
+    /// The colour and font hinting of every TZELKF, set for the class before the form is built.
+    static void SetClassLook();
     void CentreOnScreen();
 
     /// Runs the window's part of a key press; true when the key is spent.
