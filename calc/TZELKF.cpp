@@ -84,7 +84,7 @@ void TZELKF::SetClassLook() {
     QApplication::setPalette(silver, staticMetaObject.className());
     // The fonts are hinted by their own instructions. The light hinting that desktops choose
     // means FreeType's auto-hinter, which before hinting the first full-width sign (＋ － ＝)
-    // measures dozens of ideographs spread over the font file: 1.5 MiB of it read into memory.
+    // measures dozens of ideographs spread over the font file: 1.5 MiB of it paged in.
     QFont hinted;
     hinted.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(hinted, staticMetaObject.className());

@@ -182,7 +182,7 @@ public:
     QString ImeName() const { return FImeName; }
     void SetImeName(const QString &Value) { FImeName = Value; }
 
-    /// The context menu in use: the built-in one unless another was assigned (null may be).
+    /// The context menu in use: the built-in one unless another one, or none, was assigned.
     QMenu *PopupMenu() const;
     void SetPopupMenu(QMenu *Value);
 
