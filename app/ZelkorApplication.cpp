@@ -5,7 +5,25 @@
 #include "ZelkorError.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QResource>
+
+namespace {
+
+/// One size of the application icon from its raw pixels, Size x Size RGBA quadruplets compiled in
+/// uncompressed: nothing is decoded, and no image reader is needed (the first one looks through
+/// every installed image format plug-in, and QIcon::addFile even loads them all).
+QPixmap IconImage(const QString &Path, int Size) {
+    const QResource pixels(Path);
+    if (pixels.compressionAlgorithm() != QResource::NoCompression ||
+        pixels.size() != qint64{Size} * Size * 4)
+        return QPixmap();
+    return QPixmap::fromImage(QImage(pixels.data(), Size, Size, QImage::Format_RGBA8888));
+}
+
+} // namespace
 
 TZelkorApplication::TZelkorApplication(int &argc, char **argv) : QApplication(argc, argv) {
     // The application's title. The display name is left unset: on X11 it would be appended
@@ -16,8 +34,8 @@ TZelkorApplication::TZelkorApplication(int &argc, char **argv) : QApplication(ar
     // The icons are compiled into this library; a static library needs its resources named.
     Q_INIT_RESOURCE(zelkor);
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/zelkor-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/zelkor-32.png"), QSize(32, 32));
+    icon.addPixmap(IconImage(QStringLiteral(":/icons/zelkor-16.rgba"), 16));
+    icon.addPixmap(IconImage(QStringLiteral(":/icons/zelkor-32.rgba"), 32));
     setWindowIcon(icon);
     TZELKF::SubstituteFonts();
 }

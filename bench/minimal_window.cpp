@@ -1,5 +1,5 @@
 // The start-up baseline: a plain Qt window with as many push buttons and edits as the calculator.
-// With --exit-on-shown it prints "shown <epoch ns>" after its first paint and quits.
+// With --exit-on-shown it reports its first frame on the screen and quits (ShownWatcher.h).
 #include "ShownWatcher.h"
 
 #include <QApplication>

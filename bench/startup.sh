@@ -1,22 +1,30 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of zelkor against a plain Qt window with as many controls
-# (bench/minimal_window.cpp). Builds nothing: point it at a build directory (a Release build
-# gives the meaningful figures) in which the targets zelkor and minimal_window are built.
+# Start-up time, processor time and peak memory of zelkor against a plain Qt window with as many
+# push buttons and edits (bench/minimal_window.cpp). Builds nothing: point it at a build
+# directory (a Release build gives the meaningful figures) in which the targets zelkor and
+# minimal_window are built.
 #
-# Usage: bench/startup.sh BUILD_DIR [RUNS]     (RUNS defaults to 10)
+# Usage: bench/startup.sh BUILD_DIR [RUNS]     (RUNS defaults to 15, at least 10 are meaningful)
 #
-# Start-up time is wall time from just before the process is started to its first paint,
-# which the program reports itself when run with --exit-on-shown. Peak memory is the maximum
-# resident set size from /usr/bin/time. Without $DISPLAY an Xvfb server is started for the run.
+# Both programs run under the same conditions: same display, environment, working directory and
+# harness, one after the other in alternating order (so that a change in the machine's load
+# falls on both alike), after one uncounted warm-up run each.
+#   start-up  wall time from just before the process is started until its first frame is
+#             painted whole and the window system has processed it (the program reports the
+#             moment itself when run with --exit-on-shown, see app/ShownWatcher.h)
+#   CPU       processor time the process has used by then (user and system, all threads)
+#   peak RSS  maximum resident set size of the whole run, from /usr/bin/time
+# Each figure is the median of the runs, with the interquartile range (25th to 75th percentile)
+# as its spread; the ratios are those of the medians. Without $DISPLAY an Xvfb server is started.
 set -euo pipefail
 
 build=${1:?usage: startup.sh BUILD_DIR [RUNS]}
-runs=${2:-10}
-zelkor=$build/app/zelkor
-minimal=$build/bench/minimal_window
-for program in "$zelkor" "$minimal"; do
-    if [ ! -x "$program" ]; then
-        echo "startup.sh: $program is missing; build the targets zelkor and minimal_window" >&2
+runs=${2:-15}
+declare -A program=([zelkor]=$build/app/zelkor [minimal_window]=$build/bench/minimal_window)
+names=(zelkor minimal_window)
+for name in "${names[@]}"; do
+    if [ ! -x "${program[$name]}" ]; then
+        echo "startup.sh: ${program[$name]} is missing; build the targets zelkor and minimal_window" >&2
         exit 1
     fi
 done
@@ -58,44 +66,59 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 export QT_QPA_PLATFORM=xcb
 
-# One run: prints start-up time in microseconds and peak RSS in KiB.
+# One run of program $1: appends "start-up µs, CPU µs, peak RSS KiB" to $2.
 measure() {
     local t0 out shown
-    t0=$(date +%s%N)
+    t0=${EPOCHREALTIME/[.,]/} # microseconds, without starting a process
     out=$(/usr/bin/time -f %M -o "$tmp/mem" "$1" --exit-on-shown 2>>"$tmp/stderr.log")
-    shown=$(printf '%s\n' "$out" | sed -n 's/^shown \([0-9]*\)$/\1/p')
+    shown=$(printf '%s\n' "$out" | sed -n 's/^shown \([0-9]*\) \([0-9]*\)$/\1 \2/p')
     if [ -z "$shown" ]; then
-        echo "startup.sh: $1 did not report its first paint" >&2
+        echo "startup.sh: $1 did not report its first frame" >&2
         exit 1
     fi
-    echo "$(((shown - t0) / 1000)) $(tail -n 1 "$tmp/mem")"
+    set -- "$2" $shown
+    echo "$(($2 / 1000 - t0)) $(($3 / 1000)) $(tail -n 1 "$tmp/mem")" >>"$1"
 }
 
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
-declare -A time_median mem_median
-for name in zelkor minimal_window; do
-    program=$zelkor
-    [ "$name" = minimal_window ] && program=$minimal
-    measure "$program" >/dev/null # warm the caches; not counted
+for name in "${names[@]}"; do
+    measure "${program[$name]}" /dev/null # warm the caches; not counted
     : >"$tmp/$name"
-    for _ in $(seq "$runs"); do
-        measure "$program" >>"$tmp/$name"
+done
+for i in $(seq "$runs"); do
+    if ((i % 2)); then order=(zelkor minimal_window); else order=(minimal_window zelkor); fi
+    for name in "${order[@]}"; do
+        measure "${program[$name]}" "$tmp/$name"
     done
-    time_median[$name]=$(cut -d' ' -f1 "$tmp/$name" | median)
-    mem_median[$name]=$(cut -d' ' -f2 "$tmp/$name" | median)
 done
 
-printf '%-16s %18s %18s\n' program "start-up ms" "peak RSS KiB"
-for name in zelkor minimal_window; do
-    awk -v name="$name" -v t="${time_median[$name]}" -v m="${mem_median[$name]}" \
-        'BEGIN { printf "%-16s %18.1f %18.0f\n", name, t / 1000, m }'
+# Column $2 of file $1: "median p25 p75" (linear interpolation between ranks).
+quartiles() {
+    cut -d' ' -f"$2" "$1" | sort -n | awk '
+        { v[NR] = $1 }
+        function q(p,  r, i) { r = 1 + p * (NR - 1); i = int(r); return v[i] + (r - i) * (v[i + 1] - v[i]) }
+        END { v[NR + 1] = v[NR]; printf "%.1f %.1f %.1f\n", q(0.5), q(0.25), q(0.75) }'
+}
+
+declare -A stat
+for name in "${names[@]}"; do
+    for column in 1 2 3; do
+        stat[$name.$column]=$(quartiles "$tmp/$name" "$column")
+    done
 done
-awk -v tz="${time_median[zelkor]}" -v tm="${time_median[minimal_window]}" \
-    -v mz="${mem_median[zelkor]}" -v mm="${mem_median[minimal_window]}" -v n="$runs" 'BEGIN {
-    rt = tz / tm; rm = mz / mm
-    printf "ratio zelkor/minimal_window (medians of %d runs): start-up %.2f, memory %.2f\n", n, rt, rm
-    printf "target 1.20: %s\n", (rt <= 1.2 && rm <= 1.2) ? "met" : "missed"
+
+printf '%-16s %24s %24s %26s\n' program "start-up ms (IQR)" "CPU ms (IQR)" "peak RSS KiB (IQR)"
+for name in "${names[@]}"; do
+    awk -v name="$name" -v t="${stat[$name.1]}" -v c="${stat[$name.2]}" -v m="${stat[$name.3]}" 'BEGIN {
+        split(t, T, " "); split(c, C, " "); split(m, M, " ")
+        printf "%-16s %8.1f (%5.1f-%5.1f) %9.1f (%5.1f-%5.1f) %9.0f (%6.0f-%6.0f)\n", name,
+            T[1] / 1000, T[2] / 1000, T[3] / 1000, C[1] / 1000, C[2] / 1000, C[3] / 1000, M[1], M[2], M[3]
+    }'
+done
+awk -v z="${stat[zelkor.1]} ${stat[zelkor.2]} ${stat[zelkor.3]}" \
+    -v b="${stat[minimal_window.1]} ${stat[minimal_window.2]} ${stat[minimal_window.3]}" \
+    -v n="$runs" 'BEGIN {
+    split(z, Z, " "); split(b, B, " ")
+    rt = Z[1] / B[1]; rc = Z[4] / B[4]; rm = Z[7] / B[7]
+    printf "ratio zelkor/minimal_window (medians of %d interleaved runs): start-up %.2f, CPU %.2f, memory %.2f\n", n, rt, rc, rm
+    printf "target 1.00 for each: %s\n", (rt <= 1 && rc <= 1 && rm <= 1) ? "met" : "missed"
 }'

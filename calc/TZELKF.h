@@ -75,6 +75,8 @@ private:
     TRyNumEdit *FieldEdit(DurationField Field) const;
     void ConnectButtons();
     void PinFontSizes();
+    /// The colour and font hinting of every TZELKF, set for the class before the form is built.
+    static void SetClassLook();
     /// Centres the framed window on the screen's available area.
     void CentreOnScreen();
 

@@ -184,9 +184,9 @@ public:
     QString ImeName() const { return FImeName; }
     void SetImeName(const QString &Value) { FImeName = Value; }
 
-    /// The context menu in use: the built-in one unless another was assigned.
-    QMenu *PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(QMenu *Value) { FPopupMenu = Value; }
+    /// The context menu in use: the built-in one unless another one, or none, was assigned.
+    QMenu *PopupMenu() const;
+    void SetPopupMenu(QMenu *Value);
 
     /// The construction size, with the height that AutoSize gives once the font is measured;
     /// layouts use it as the control's preferred size.
@@ -209,8 +209,10 @@ public:
     const QString &PreeditText() const { return FPreedit; }
     /// Where the composition in progress is drawn, in client coordinates (empty without one).
     QRect PreeditRect() const;
-    QMenu *BuiltInPopup() const { return FPopup; }
-    QAction *MenuItem(int Index) const { return FMenuItems.at(static_cast<size_t>(Index)); }
+    /// The built-in context menu and its items. They are built when first asked for (most
+    /// fields never open their menu), and never in design mode, where these are null.
+    QMenu *BuiltInPopup() const;
+    QAction *MenuItem(int Index) const;
 
     // --- Commands: selection and value ----------------------------------------------------
     void SelectAll();
@@ -362,7 +364,9 @@ protected:
     /// Posts a request to the top-level window to move the focus to the next or previous
     /// tab stop once the current event is done; none without a parent window.
     void RequestFocusMove(bool Next);
-    void BuildPopupMenu();
+    /// Builds the built-in context menu unless it exists or the control is being designed;
+    /// true when it exists afterwards.
+    bool BuildPopupMenu();
     void Beep() const;
 
     // --- State shared by the control's parts --------------------------------------------
@@ -427,6 +431,8 @@ private:
     QMetaObject::Connection FWindowFocusWatch;
     /// A left press that may become a click on release.
     bool FClickPending = false;
+    /// PopupMenu has been assigned; until then it is the built-in menu.
+    bool FPopupMenuAssigned = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TRyNumEdit::TRyNumEditOptions)

@@ -95,7 +95,11 @@ std::string NumericPrefix(const QString &Text, std::uint64_t Budget) {
 
 } // namespace
 
-void TRyNumEdit::BuildPopupMenu() {
+bool TRyNumEdit::BuildPopupMenu() {
+    if (FPopup)
+        return true;
+    if (IsDesigning())
+        return false;
     FPopup = new QMenu(this);
     for (size_t i = 0; i < FMenuItems.size(); ++i) {
         const QString caption = QString::fromUtf8(MenuCaptions[i]);
@@ -112,14 +116,35 @@ void TRyNumEdit::BuildPopupMenu() {
         FMenuItems[i] = item;
     }
     connect(FPopup, &QMenu::aboutToShow, this, [this] { MenuPopup(FPopup); });
-    if (!FPopupMenu)
-        FPopupMenu = FPopup;
+    return true;
+}
+
+// Building the menu on first use is invisible to callers, so the accessors stay const.
+QMenu *TRyNumEdit::BuiltInPopup() const {
+    const_cast<TRyNumEdit *>(this)->BuildPopupMenu();
+    return FPopup;
+}
+
+QAction *TRyNumEdit::MenuItem(int Index) const {
+    const_cast<TRyNumEdit *>(this)->BuildPopupMenu();
+    return FMenuItems.at(static_cast<size_t>(Index));
+}
+
+QMenu *TRyNumEdit::PopupMenu() const {
+    return FPopupMenuAssigned ? FPopupMenu.data() : BuiltInPopup();
+}
+
+void TRyNumEdit::SetPopupMenu(QMenu *Value) {
+    FPopupMenu = Value;
+    FPopupMenuAssigned = true;
 }
 
 void TRyNumEdit::MenuPopup(QObject *) {
     // An ordinary focus entry, so that AutoSelect selects before the items are set; in a
     // window that is not active as well.
     TakeFocus(Qt::OtherFocusReason);
+    if (!BuildPopupMenu())
+        return; // design mode: no items to set
     const bool selected = FSelLength != 0;
     FMenuItems[tagUndo]->setEnabled(FCanUndo && !FReadOnly);
     FMenuItems[tagCut]->setEnabled(selected && !FReadOnly);
@@ -158,7 +183,10 @@ void TRyNumEdit::MenuItemClick(QObject *Sender) {
 }
 
 void TRyNumEdit::contextMenuEvent(QContextMenuEvent *e) {
-    if (!FPopupMenu || IsDesigning())
+    if (IsDesigning())
+        return;
+    QMenu *menu = PopupMenu();
+    if (!menu)
         return;
     // A right click on the frame is outside the client area: the parent's menu, if any.
     if (e->reason() == QContextMenuEvent::Mouse && !contentsRect().contains(e->pos())) {
@@ -167,7 +195,7 @@ void TRyNumEdit::contextMenuEvent(QContextMenuEvent *e) {
     }
     // The built-in menu takes the focus and sets its items as it opens (aboutToShow). Not
     // exec(): a nested event loop could delete the control under this handler.
-    FPopupMenu->popup(e->globalPos());
+    menu->popup(e->globalPos());
     e->accept();
 }
 

@@ -38,8 +38,7 @@ TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
     FUndoText.clear();
     FCaretWidth = 1;
     FDblClicked = false;
-    if (!IsDesigning())
-        BuildPopupMenu();
+    // The built-in context menu is built when it is first needed (BuildPopupMenu).
     FCreating = false;
 
     // Qt gives a parent at construction; what follows a parent assignment runs now, before

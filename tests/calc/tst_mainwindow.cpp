@@ -30,6 +30,7 @@ private slots:
     void windowFrameAndFonts();
     void buttonsAreNoTabStops();
     void fieldsAreNamedForAssistiveTechnology();
+    void controlsShareTheFormLook();
 
     void keyMap_data();
     void keyMap();
@@ -206,6 +207,22 @@ void TestMainWindow::fieldsAreNamedForAssistiveTechnology() {
         QCOMPARE(iface->text(QAccessible::Name), names[n]);
         QCOMPARE(iface->role(), QAccessible::EditableText);
     }
+}
+
+void TestMainWindow::controlsShareTheFormLook() {
+    // One palette for all the buttons: the style caches the faces it draws by palette.
+    for (const QPushButton *b : window->findChildren<QPushButton *>())
+        QCOMPARE(b->palette().cacheKey(), window->palette().cacheKey());
+    // The fonts are hinted by their own instructions.
+    const QList<const QWidget *> texts = {window.get(), child<QLabel>("Label4"), field(1)};
+    for (const QWidget *w : texts)
+        QCOMPARE(w->font().hintingPreference(), QFont::PreferFullHinting);
+    // The etched radio group is still a group to assistive technology.
+    QAccessibleInterface *group =
+        QAccessible::queryAccessibleInterface(child<QWidget>("TRadioGroup"));
+    QVERIFY(group);
+    QCOMPARE(group->role(), QAccessible::Grouping);
+    QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Display mode"));
 }
 
 // --- Key map and presses --------------------------------------------------------------------

@@ -119,6 +119,8 @@ private slots:
     void undoAfterPaste();
     void menuItems_data();
     void menuItems();
+    void menuBuiltWhenFirstNeeded_data();
+    void menuBuiltWhenFirstNeeded();
     void enabledStates_data();
     void enabledStates();
     void menuTakesFocus_data();
@@ -341,6 +343,22 @@ void TestClipboard::menuItems() {
     QCOMPARE(item->text(), separator ? QString() : caption);
 }
 
+void TestClipboard::menuBuiltWhenFirstNeeded_data() {
+    QTest::addColumn<bool>("designing");
+    Row("running", false);
+    Row("designing", true);
+}
+
+void TestClipboard::menuBuiltWhenFirstNeeded() {
+    QFETCH(bool, designing);
+    TRyNumEdit e(nullptr, designing ? TRyNumEdit::dsDesigning : TRyNumEdit::dsRunning);
+    QVERIFY(!e.findChild<QMenu *>()); // most fields never open theirs
+    QMenu *menu = e.PopupMenu();
+    QCOMPARE(menu == nullptr, designing);
+    QCOMPARE(e.findChild<QMenu *>(), menu);
+    QCOMPARE(e.MenuItem(0) == nullptr, designing);
+}
+
 void TestClipboard::enabledStates_data() {
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<QString>("value");
@@ -503,6 +521,7 @@ void TestClipboard::assignedMenuReplacesBuiltIn() {
 
     RightClick(f.window, *f.edit);
     QTRY_VERIFY(own.isVisible());
+    QVERIFY(!f.edit->findChild<QMenu *>()); // the built-in one was not even built
     QVERIFY(!f.edit->BuiltInPopup()->isVisible());
 }
 

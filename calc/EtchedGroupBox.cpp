@@ -1,0 +1,14 @@
+// TEtchedGroupBox: the etched frame.
+#include "EtchedGroupBox.h"
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+void TEtchedGroupBox::paintEvent(QPaintEvent *Event) {
+    if (!title().isEmpty() || isCheckable()) {
+        QGroupBox::paintEvent(Event);
+        return;
+    }
+    QPainter painter(this);
+    qDrawShadeRect(&painter, rect(), palette(), /*sunken=*/true);
+}
