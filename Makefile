@@ -42,7 +42,7 @@ test: deps
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZELKOR_BENCHMARKS=ON
 	cmake --build $(BENCH_DIR) -j$(JOBS)
-	cd $(BENCH_DIR) && for b in bench/bench_numedit bench/bench_paste; do QT_QPA_PLATFORM=offscreen ./$$b || exit 1; done
+	cd $(BENCH_DIR) && for b in bench/bench_numedit bench/bench_paste bench/bench_extremes bench/bench_engine; do QT_QPA_PLATFORM=offscreen ./$$b || exit 1; done
 	bench/startup.sh $(BENCH_DIR)
 
 install: build
