@@ -13,18 +13,19 @@
 
 namespace {
 
-/// Which fixed part is long: the integer digits or the decimal digits.
-enum Fixed { IntegerDigits, DecimalDigits };
+/// Which fixed part is long: the integer digits, the decimal digits or both.
+enum Fixed { IntegerDigits, DecimalDigits, BothParts };
 
 /// A shown control with the focus (so the caret is placed after every change), its fixed
 /// part Length digits long and a short value typed into it.
 std::unique_ptr<TRyNumEdit> ExtremeControl(Fixed Which, int Length) {
     auto edit = std::make_unique<TRyNumEdit>();
     edit->resize(200, 24);
-    if (Which == IntegerDigits) {
+    if (Which != DecimalDigits) {
         edit->SetIntegerLength(Length);
         edit->SetIntegerFixed(true);
-    } else {
+    }
+    if (Which != IntegerDigits) {
         edit->SetDecimalLength(Length);
         edit->SetDecimalFixed(true);
     }
@@ -82,7 +83,7 @@ void BM_PropertyWrite(benchmark::State &State, Fixed Which) {
     bool lower = true;
     for (auto _ : State) {
         const int value = lower ? length - 1 : length;
-        if (Which == IntegerDigits)
+        if (Which != DecimalDigits)
             edit->SetIntegerLength(value);
         else
             edit->SetDecimalLength(value);
@@ -97,9 +98,12 @@ void Lengths(benchmark::internal::Benchmark *b) {
 
 BENCHMARK_CAPTURE(BM_Keystroke, integer_fixed, IntegerDigits)->Apply(Lengths);
 BENCHMARK_CAPTURE(BM_Keystroke, decimal_fixed, DecimalDigits)->Apply(Lengths);
+BENCHMARK_CAPTURE(BM_Keystroke, both_fixed, BothParts)->Apply(Lengths);
 BENCHMARK_CAPTURE(BM_Paint, integer_fixed, IntegerDigits)->Apply(Lengths);
 BENCHMARK_CAPTURE(BM_Paint, decimal_fixed, DecimalDigits)->Apply(Lengths);
+BENCHMARK_CAPTURE(BM_Paint, both_fixed, BothParts)->Apply(Lengths);
 BENCHMARK_CAPTURE(BM_PropertyWrite, integer_fixed, IntegerDigits)->Apply(Lengths);
 BENCHMARK_CAPTURE(BM_PropertyWrite, decimal_fixed, DecimalDigits)->Apply(Lengths);
+BENCHMARK_CAPTURE(BM_PropertyWrite, both_fixed, BothParts)->Apply(Lengths);
 
 } // namespace

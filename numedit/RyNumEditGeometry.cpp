@@ -7,11 +7,26 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 
+#include <algorithm>
+
 namespace {
 
 /// Halves as the layout formulas do: integer division truncating toward zero.
-int Half(int v) {
+int64_t Half(int64_t v) {
     return v / 2;
+}
+
+/// The layout is computed in 64 bits, since margins and widths may be anything up to 2^31 - 1,
+/// and each coordinate is then brought within 2^29 either way: far outside any control, and
+/// small enough that a rectangle's width or the sum of two coordinates still fits in an int.
+int Coordinate(int64_t v) {
+    constexpr int64_t limit = int64_t{1} << 29;
+    return static_cast<int>(std::clamp(v, -limit, limit));
+}
+
+/// A widget size computed in 64 bits, within what Qt accepts.
+int WidgetSize(int64_t v) {
+    return static_cast<int>(std::clamp<int64_t>(v, 0, QWIDGETSIZE_MAX));
 }
 
 } // namespace
@@ -38,7 +53,7 @@ int TRyNumEdit::InputTextWidth(const std::string &Value) const {
 
 int TRyNumEdit::AvailableWidth() const {
     const int b = (FBorderStyle == bsSingle && FCtl3D) ? 2 : 1;
-    return contentsRect().width() - FLeftMargin - FRightMargin - 2 * b;
+    return Coordinate(int64_t{contentsRect().width()} - FLeftMargin - FRightMargin - 2 * b);
 }
 
 bool TRyNumEdit::FitsDisplay(const std::string &Value) const {
@@ -48,7 +63,7 @@ bool TRyNumEdit::FitsDisplay(const std::string &Value) const {
 std::string TRyNumEdit::NumberAreaTemplate() const {
     TNumberParts n = SplitNumber(FValueText);
     if (FIntegerFixed) {
-        n.Integer.assign(static_cast<size_t>(FIntegerLength), '0');
+        n.Integer.assign(FixedDigits(FIntegerLength, n.Integer.size()), '0');
         if (FMinus)
             n.Sign = "-";
     }
@@ -56,7 +71,8 @@ std::string TRyNumEdit::NumberAreaTemplate() const {
         n.Integer = "0";
     if (FDecimalFixed) {
         n.Point = ".";
-        n.Decimals.assign(static_cast<size_t>(FDecimalLength), '0');
+        // As many as FormatNumber gives the number, so the two widths differ by the integers.
+        n.Decimals.assign(FixedDigits(FDecimalLength, n.Decimals.size()), '0');
     }
     if (FComma)
         n.Integer = InsertCommas(n.Integer);
@@ -64,11 +80,10 @@ std::string TRyNumEdit::NumberAreaTemplate() const {
 }
 
 std::string TRyNumEdit::MaxNumberTemplate() const {
-    std::string integer(static_cast<size_t>(FIntegerLength), '0');
+    std::string integer(FixedDigits(FIntegerLength, 0), '0');
     if (FComma)
         integer = InsertCommas(integer);
-    return (FMinus ? "-" : "") + integer + "." +
-           std::string(static_cast<size_t>(FDecimalLength), '0');
+    return (FMinus ? "-" : "") + integer + "." + std::string(FixedDigits(FDecimalLength, 0), '0');
 }
 
 int TRyNumEdit::NumberAreaWidth() const {
@@ -102,7 +117,7 @@ TRyNumEdit::TRow TRyNumEdit::Row() const {
 
 TRect TRyNumEdit::GetLeftMarkRect() const {
     const TRow r = Row();
-    int x = 0;
+    int64_t x = 0;
     switch (FAlignment) {
     case taLeftJustify:
         x = FLeftMargin;
@@ -114,12 +129,12 @@ TRect TRyNumEdit::GetLeftMarkRect() const {
         x = FLeftMargin + Half(r.CW - FLeftMargin - FRightMargin) - Half(r.T);
         break;
     }
-    return TRect{x, r.Y, x + r.Lw, r.Y + r.H};
+    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + r.Lw), Coordinate(r.Y + r.H)};
 }
 
 TRect TRyNumEdit::GetNumberAreaRect() const {
     const TRow r = Row();
-    int x = 0;
+    int64_t x = 0;
     switch (FAlignment) {
     case taLeftJustify:
         x = FLeftMargin + r.Lw;
@@ -131,14 +146,14 @@ TRect TRyNumEdit::GetNumberAreaRect() const {
         x = r.Lw + Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin - Half(r.T);
         break;
     }
-    return TRect{x, r.Y, x + r.W, r.Y + r.H};
+    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + r.W), Coordinate(r.Y + r.H)};
 }
 
 TRect TRyNumEdit::GetNumberTextRect() const {
     const TRow r = Row();
     // The number keeps to the right end of its area.
-    const int N = TextWidth(FormatNumber(FValueText));
-    int x = 0;
+    const int64_t N = TextWidth(FormatNumber(FValueText));
+    int64_t x = 0;
     switch (FAlignment) {
     case taLeftJustify:
         x = FLeftMargin + r.Lw + r.W - N;
@@ -150,12 +165,12 @@ TRect TRyNumEdit::GetNumberTextRect() const {
         x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + r.Lw + r.W - Half(r.T) - N;
         break;
     }
-    return TRect{x, r.Y, x + N, r.Y + r.H};
+    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + N), Coordinate(r.Y + r.H)};
 }
 
 TRect TRyNumEdit::GetRightMarkRect() const {
     const TRow r = Row();
-    int x = 0;
+    int64_t x = 0;
     switch (FAlignment) {
     case taLeftJustify:
         x = FLeftMargin + r.Lw + r.W;
@@ -167,20 +182,23 @@ TRect TRyNumEdit::GetRightMarkRect() const {
         x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + Half(r.T) - r.Rw;
         break;
     }
-    return TRect{x, r.Y, x + r.Rw, r.Y + r.H};
+    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + r.Rw), Coordinate(r.Y + r.H)};
 }
 
 QPoint TRyNumEdit::GetCaretPoint() const {
     // Just after the last entered character: before padded decimals, after a typed ".".
     const TRect r = GetNumberTextRect();
-    return QPoint(r.Left + InputTextWidth(FValueText) - 1, r.Top);
+    return QPoint(Coordinate(int64_t{r.Left} + InputTextWidth(FValueText) - 1), r.Top);
+}
+
+int TRyNumEdit::AutoHeight() const {
+    const QMargins m = contentsMargins();
+    return WidgetSize(int64_t{FTextHeight} + FTopMargin + FBottomMargin + m.top() + m.bottom());
 }
 
 void TRyNumEdit::AdjustHeight() {
-    if (!FAutoSize)
-        return;
-    const QMargins m = contentsMargins();
-    resize(width(), FTextHeight + FTopMargin + FBottomMargin + m.top() + m.bottom());
+    if (FAutoSize)
+        resize(width(), AutoHeight());
 }
 
 void TRyNumEdit::AdjustWidth() {
@@ -188,8 +206,9 @@ void TRyNumEdit::AdjustWidth() {
     if (!IsDesigning() || !FOptions.testFlag(eoAutoWidthSize) || !FAutoSize)
         return;
     const QMargins m = contentsMargins();
-    resize(TextWidth(MaxNumberTemplate()) + TextWidth(FLeftMark) + TextWidth(FRightMark) +
-               FLeftMargin + FRightMargin + 2 + m.left() + m.right(),
+    resize(WidgetSize(int64_t{TextWidth(MaxNumberTemplate())} + TextWidth(FLeftMark) +
+                      TextWidth(FRightMark) + FLeftMargin + FRightMargin + 2 + m.left() +
+                      m.right()),
            height());
 }
 

@@ -37,11 +37,7 @@ void TRyNumEdit::SetCtl3D(bool Value) {
 }
 
 QSize TRyNumEdit::sizeHint() const {
-    const QMargins m = contentsMargins();
-    const int height = FAutoSize && FTextHeight > 0
-                           ? FTextHeight + FTopMargin + FBottomMargin + m.top() + m.bottom()
-                           : 20;
-    return QSize(121, height);
+    return QSize(121, FAutoSize && FTextHeight > 0 ? AutoHeight() : 20);
 }
 
 void TRyNumEdit::ParentAssigned() {

@@ -257,6 +257,11 @@ void TRyNumEdit::ValueChanged() {
     NotifyAccessibility();
 }
 
+size_t TRyNumEdit::FixedDigits(int Limit, size_t Held) {
+    return static_cast<size_t>(std::min<uint64_t>(static_cast<uint64_t>(std::max(Limit, 0)),
+                                                  uint64_t{Held} + MaxFixedDigits));
+}
+
 std::string TRyNumEdit::FormatDisplayText(const std::string &Value) const {
     const std::string number = FormatNumber(Value);
     if (number.empty())
@@ -269,8 +274,9 @@ std::string TRyNumEdit::FormatNumber(const std::string &Value) const {
     if (FComma)
         n.Integer = InsertCommas(n.Integer);
     if (FDecimalFixed) {
-        const auto len = static_cast<size_t>(FDecimalLength);
-        n.Decimals.resize(len, '0');
+        // Padded (or cut) to DecimalLength digits, but never padded by more than a control
+        // can show.
+        n.Decimals.resize(FixedDigits(FDecimalLength, n.Decimals.size()), '0');
         if (FDecimalLength > 0)
             n.Point = ".";
     }
