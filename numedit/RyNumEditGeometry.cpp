@@ -2,12 +2,14 @@
 #include "RyNumEdit.h"
 
 #include "ShiftJis.h"
+#include "TextAdvances.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethod>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -34,7 +36,13 @@ int WidgetSize(int64_t v) {
 int TRyNumEdit::TextWidth(const std::string &S) const {
     if (S.empty())
         return 0;
-    return QFontMetrics(font()).horizontalAdvance(cp932::ToUnicode(S)) + 1;
+    const QString text = cp932::ToUnicode(S);
+    if (text.size() <= TextAdvances::LaidOutLength)
+        return QFontMetrics(font()).horizontalAdvance(text) + 1;
+    // Far wider than any control: added up, not laid out (and kept within an int).
+    return static_cast<int>(
+               std::min<qint64>(qRound64(TextAdvances(font()).Sum(text)), INT_MAX - 1)) +
+           1;
 }
 
 int TRyNumEdit::DisplayTextWidth(const std::string &Value) const {

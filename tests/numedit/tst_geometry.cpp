@@ -89,6 +89,11 @@ void TestGeometry::textWidths() {
     // Code page 932 bytes are measured as the characters they stand for.
     QCOMPARE(f.e->TextWidth(cp932::FromUnicode(QStringLiteral("￥１２円"))),
              f.Tw(QStringLiteral("￥１２円")));
+    // Texts too long to show are measured without laying them out, to the same width.
+    const QString grouped = QStringLiteral("-123,456,789.0").repeated(500);
+    QCOMPARE(f.e->TextWidth(grouped.toStdString()), f.Tw(grouped));
+    const QString marks = QStringLiteral("円,%").repeated(1000);
+    QCOMPARE(f.e->TextWidth(cp932::FromUnicode(marks)), f.Tw(marks));
 
     f.e->SetLeftMark(QStringLiteral("$"));
     f.e->SetDecimalFixed(true);
