@@ -17,11 +17,20 @@ namespace {
 /// Which fixed part is long: the integer digits, the decimal digits or both.
 enum Fixed { IntegerDigits, DecimalDigits, BothParts };
 
-/// A shown control with the focus (so the caret is placed after every change), its fixed
-/// part Length digits long and a short value typed into it.
+/// Shows Edit with the focus, so that the caret is placed after every change, and without the
+/// selection that AutoSelect makes then, so that keys append to the value.
+void ShowFocused(TRyNumEdit &Edit) {
+    Edit.resize(200, 24);
+    Edit.show();
+    Edit.activateWindow();
+    Edit.setFocus();
+    QApplication::processEvents();
+    Edit.ClearSelection();
+}
+
+/// A control whose fixed part is Length digits long, holding a short value.
 std::unique_ptr<TRyNumEdit> ExtremeControl(Fixed Which, int Length) {
     auto edit = std::make_unique<TRyNumEdit>();
-    edit->resize(200, 24);
     if (Which != DecimalDigits) {
         edit->SetIntegerLength(Length);
         edit->SetIntegerFixed(true);
@@ -31,11 +40,16 @@ std::unique_ptr<TRyNumEdit> ExtremeControl(Fixed Which, int Length) {
         edit->SetDecimalFixed(true);
     }
     edit->SetText("12345.5");
-    edit->show();
-    edit->activateWindow();
-    edit->setFocus();
-    QApplication::processEvents();
-    edit->ClearSelection(); // which AutoSelect made, so keys append to the value
+    ShowFocused(*edit);
+    return edit;
+}
+
+/// A control holding Length digits.
+std::unique_ptr<TRyNumEdit> LongValueControl(int Length) {
+    auto edit = std::make_unique<TRyNumEdit>();
+    edit->SetIntegerLength(Length + 1);
+    edit->SetText(std::string(static_cast<size_t>(Length), '7'));
+    ShowFocused(*edit);
     return edit;
 }
 
@@ -51,29 +65,36 @@ void SendKey(TRyNumEdit &Edit, int Key, const QString &Text) {
     QApplication::sendEvent(&Edit, &press);
 }
 
-/// One keystroke an iteration: a digit, then Backspace, so the value stays short.
-void BM_Keystroke(benchmark::State &State, Fixed Which) {
-    const auto edit = ExtremeControl(Which, static_cast<int>(State.range(0)));
-    if (!Ready(State, *edit))
+/// One keystroke an iteration: a digit, then Backspace, so the value keeps its length.
+void TypeAndDelete(benchmark::State &State, TRyNumEdit &Edit) {
+    if (!Ready(State, Edit))
         return;
     bool digit = true;
     for (auto _ : State) {
         if (digit)
-            SendKey(*edit, Qt::Key_7, QStringLiteral("7"));
+            SendKey(Edit, Qt::Key_7, QStringLiteral("7"));
         else
-            SendKey(*edit, Qt::Key_Backspace, QString());
+            SendKey(Edit, Qt::Key_Backspace, QString());
         digit = !digit;
     }
     QApplication::processEvents(); // the paints the keys asked for, outside the timing
 }
 
-void BM_Paint(benchmark::State &State, Fixed Which) {
-    const auto edit = ExtremeControl(Which, static_cast<int>(State.range(0)));
-    if (!Ready(State, *edit))
+/// One paint an iteration, of everything selected (the widest fill).
+void Repaint(benchmark::State &State, TRyNumEdit &Edit) {
+    if (!Ready(State, Edit))
         return;
-    edit->SelectAll(); // the highlighted band is the widest fill
+    Edit.SelectAll();
     for (auto _ : State)
-        edit->repaint();
+        Edit.repaint();
+}
+
+void BM_Keystroke(benchmark::State &State, Fixed Which) {
+    TypeAndDelete(State, *ExtremeControl(Which, static_cast<int>(State.range(0))));
+}
+
+void BM_Paint(benchmark::State &State, Fixed Which) {
+    Repaint(State, *ExtremeControl(Which, static_cast<int>(State.range(0))));
 }
 
 /// The long limit itself, written alternately one less and back: refilter, reformat, caret.
@@ -94,41 +115,12 @@ void BM_PropertyWrite(benchmark::State &State, Fixed Which) {
     QApplication::processEvents();
 }
 
-/// A shown, focused control holding Length digits, pasted.
-std::unique_ptr<TRyNumEdit> LongValueControl(int Length) {
-    auto edit = std::make_unique<TRyNumEdit>();
-    edit->resize(200, 24);
-    edit->SetIntegerLength(Length + 1);
-    edit->SetText(std::string(static_cast<size_t>(Length), '7'));
-    edit->show();
-    edit->activateWindow();
-    edit->setFocus();
-    QApplication::processEvents();
-    edit->ClearSelection();
-    return edit;
-}
-
 void BM_KeystrokeLongValue(benchmark::State &State) {
-    const auto edit = LongValueControl(static_cast<int>(State.range(0)));
-    if (!Ready(State, *edit))
-        return;
-    bool digit = true;
-    for (auto _ : State) {
-        if (digit)
-            SendKey(*edit, Qt::Key_7, QStringLiteral("7"));
-        else
-            SendKey(*edit, Qt::Key_Backspace, QString());
-        digit = !digit;
-    }
-    QApplication::processEvents();
+    TypeAndDelete(State, *LongValueControl(static_cast<int>(State.range(0))));
 }
 
 void BM_PaintLongValue(benchmark::State &State) {
-    const auto edit = LongValueControl(static_cast<int>(State.range(0)));
-    if (!Ready(State, *edit))
-        return;
-    for (auto _ : State)
-        edit->repaint();
+    Repaint(State, *LongValueControl(static_cast<int>(State.range(0))));
 }
 
 void Lengths(benchmark::internal::Benchmark *b) {
