@@ -331,9 +331,11 @@ std::string TRyNumEdit::InsertCommas(const std::string &Digits) const {
     char *to = &result[0];
     const size_t head = n % 3 == 0 ? 3 : n % 3;
     std::memcpy(to, from, head);
+    to += head;
     for (size_t done = head; done < n; done += 3) {
-        to += done == head ? head + 1 : 4;
+        ++to; // past the comma
         std::memcpy(to, from + done, 3);
+        to += 3;
     }
     return result;
 }
