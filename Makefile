@@ -1,15 +1,19 @@
 # Zelkor: the two commands that do all the set-up on a fresh Debian machine.
 #   make run   installs what is missing, builds and starts the calculator
 #   make test  installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer
-#              and runs every test headless through CTest
+#              and runs every test headless through CTest, then each fuzz target for a few seconds
 
 JOBS        ?= $(shell nproc)
 RELEASE_DIR ?= build/release
 TEST_DIR    ?= build/test
 BENCH_DIR   ?= build/bench
+FUZZ_DIR    ?= build/fuzz
+FUZZ_CXX    ?= clang++-14
+FUZZ_TIME   ?= 60
+FUZZ_CHECK_TIME ?= 5
 PREFIX      ?= /usr/local
 
-.PHONY: run test deps build example bench install package clean
+.PHONY: run test deps build example bench fuzz fuzz-build install package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -33,16 +37,29 @@ example: build
 	fi
 	$(RELEASE_DIR)/examples/numedit_example
 
-test: deps
+test: deps fuzz-build
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DZELKOR_SANITIZE=ON -DZELKOR_WERROR=ON \
 	    -DZELKOR_BENCHMARKS=OFF
 	cmake --build $(TEST_DIR) -j$(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	rm -rf $(FUZZ_DIR)/check
+	FUZZ_WORK=$(FUZZ_DIR)/check fuzz/run.sh $(FUZZ_DIR) $(FUZZ_CHECK_TIME)
+
+# The libFuzzer targets of fuzz/, with clang, AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=$(FUZZ_CXX) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DZELKOR_FUZZ=ON -DZELKOR_WERROR=ON -DBUILD_TESTING=OFF -DZELKOR_BENCHMARKS=OFF \
+	    -DZELKOR_EXAMPLES=OFF
+	cmake --build $(FUZZ_DIR) -j$(JOBS) --target fuzzers
+
+# Runs each fuzz target for FUZZ_TIME seconds (make fuzz FUZZ_TIME=600).
+fuzz: fuzz-build
+	fuzz/run.sh $(FUZZ_DIR) $(FUZZ_TIME)
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZELKOR_BENCHMARKS=ON
 	cmake --build $(BENCH_DIR) -j$(JOBS)
-	cd $(BENCH_DIR) && for b in bench/bench_numedit bench/bench_paste bench/bench_keypress; do QT_QPA_PLATFORM=offscreen ./$$b || exit 1; done
+	cd $(BENCH_DIR) && for b in bench/bench_numedit bench/bench_paste bench/bench_extremes bench/bench_engine bench/bench_keypress; do QT_QPA_PLATFORM=offscreen ./$$b || exit 1; done
 	bench/startup.sh $(BENCH_DIR)
 
 install: build

@@ -44,6 +44,12 @@ public:
         TRyNumEdit *narrow = AddRow(grid, QStringLiteral("eoORInputStop in a narrow control"), 60);
         narrow->SetOptions(narrow->Options() | TRyNumEdit::eoORInputStop);
 
+        // Any digit limit is accepted and costs no more than a short one.
+        TRyNumEdit *huge =
+            AddRow(grid, QStringLiteral("IntegerFixed with IntegerLength 10,000,000"));
+        huge->SetIntegerLength(10'000'000);
+        huge->SetIntegerFixed(true);
+
         // A small form: Enter and the Up and Down keys move through it.
         const QString units[] = {QStringLiteral("days"), QStringLiteral("hours"),
                                  QStringLiteral("minutes")};

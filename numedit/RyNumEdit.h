@@ -234,6 +234,13 @@ public:
     /// Behaves as writing Text with a null-terminated code page 932 string.
     int WMSetText(const char *Value);
 
+    /// Fixed zeros are built at most this many beyond the digits the value holds: the zeros
+    /// DecimalFixed pads the number with, and the runs of zeros of IntegerFixed and
+    /// DecimalFixed in the templates. That is some 8000 pixels at a 10-point font, more than a
+    /// control can show, so a digit limit of any size up to 2^31 - 1 draws what it would draw
+    /// in full while no text the control builds is longer than the value plus this.
+    static constexpr int MaxFixedDigits = 1024;
+
     // Dialog codes.
     static constexpr int DLGC_WANTARROWS = 0x01;
     static constexpr int DLGC_WANTTAB = 0x02;
@@ -350,6 +357,12 @@ protected:
     /// Makes Value the value text as an accepted edit: records the undo text, reformats,
     /// repaints, places the caret, consumes Key and raises OnChange last.
     void Publish(const std::string &Value, char &Key);
+    /// How many zeros a fixed part Limit digits long gets when the value holds Held digits of
+    /// it: Limit, but no more than MaxFixedDigits beyond Held.
+    static size_t FixedDigits(int Limit, size_t Held);
+    /// The height AutoSize gives: the text height, the top and bottom margins and the frame.
+    int AutoHeight() const;
+
     /// Reformat, repaint and re-place the caret after the value text changed.
     void ValueChanged();
     /// Reformat, adjust the width, repaint and re-place the caret after a setting that the
@@ -387,9 +400,9 @@ protected:
 
 private:
     /// The client size, the text height, the widths and the top that the layout rectangles
-    /// are built from.
+    /// are built from, in 64 bits so that no margin or width can overflow them.
     struct TRow {
-        int CW = 0, CH = 0, H = 0, W = 0, Lw = 0, Rw = 0, T = 0, Y = 0;
+        int64_t CW = 0, CH = 0, H = 0, W = 0, Lw = 0, Rw = 0, T = 0, Y = 0;
     };
     TRow Row() const;
 

@@ -34,9 +34,10 @@ bool ClipboardHasText() {
     return data && data->hasText();
 }
 
-/// What a code page 932 character can be to the filter: a comma, which it skips, part of a
-/// number (an ASCII or full-width digit, minus or full stop), or the end of the number.
-enum class CharKind { Comma, Numeric, End };
+/// What a code page 932 character can be to the filter: an ASCII comma, which it skips, a
+/// full-width comma, which its folding drops altogether, part of a number (an ASCII or
+/// full-width digit, minus or full stop), or the end of the number.
+enum class CharKind { Comma, FullWidthComma, Numeric, End };
 
 CharKind Classify(const std::string &Bytes, size_t At, size_t Length) {
     const auto b = static_cast<unsigned char>(Bytes[At]);
@@ -47,24 +48,28 @@ CharKind Classify(const std::string &Bytes, size_t At, size_t Length) {
     }
     const unsigned code = (unsigned{b} << 8) | static_cast<unsigned char>(Bytes[At + 1]);
     if (code == 0x8143)
-        return CharKind::Comma;
+        return CharKind::FullWidthComma;
     if ((code >= 0x824F && code <= 0x8258) || code == 0x817C || code == 0x8144)
         return CharKind::Numeric;
     return CharKind::End;
 }
 
-/// The beginning of a pasted text that the filter can read, in code page 932.
+/// The beginning of a pasted text that the filter can read, in code page 932, without what the
+/// filter would skip to no effect.
 ///
 /// The filter ends its scan at the first character that cannot be part of a number, and once
 /// it has seen more characters besides commas than a sign, a point and the digit limits
 /// (Budget) allow, it has stopped or discarded the value. So the text is converted piece by
 /// piece and the conversion ends just after the character where the filter is bound to stop:
 /// converting and copying all of a large clipboard text would otherwise be the whole cost of
-/// a paste. Only commas, which the filter skips, can make the beginning long. (A derived
-/// control whose FilterText takes other characters sees the text cut at the first of them.)
+/// a paste. Commas alone could still make that beginning long, so a run of commas is kept as
+/// one (the filter skips them, noting only that something came first) and full-width commas,
+/// which its folding drops, are left out. (A derived control whose FilterText takes other
+/// characters sees the text cut at the first of them.)
 std::string NumericPrefix(const QString &Text, std::uint64_t Budget) {
     std::string prefix;
     std::uint64_t numeric = 0;
+    bool afterComma = false;
     qsizetype chunk = 64; // most pastes end within the first few characters
     for (qsizetype pos = 0; pos < Text.size();) {
         qsizetype n = std::min(chunk, Text.size() - pos);
@@ -76,19 +81,51 @@ std::string NumericPrefix(const QString &Text, std::uint64_t Budget) {
         chunk = std::min<qsizetype>(chunk * 2, 64 * 1024);
 
         // Converted from whole characters, so a lead byte has its trail byte here; one that
-        // does not is no number either.
+        // does not is no number either. Bytes from kept onwards are still to be copied.
+        size_t kept = 0;
         for (size_t i = 0; i < bytes.size();) {
-            const size_t length =
-                cp932::IsLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2
-                                                                                                : 1;
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            // The common runs are taken whole: commas, of which only the first is kept, and
+            // digits, as many as the budget allows.
+            if (b == ',') {
+                size_t end = i + 1;
+                while (end < bytes.size() && bytes[end] == ',')
+                    ++end;
+                prefix.append(bytes, kept, (afterComma ? i : i + 1) - kept);
+                kept = end;
+                afterComma = true;
+                i = end;
+                continue;
+            }
+            if (b >= '0' && b <= '9') {
+                size_t end = i + 1;
+                while (end < bytes.size() && bytes[end] >= '0' && bytes[end] <= '9')
+                    ++end;
+                afterComma = false;
+                if (end - i > Budget - numeric) {
+                    prefix.append(bytes, kept, i + (Budget - numeric) + 1 - kept);
+                    return prefix;
+                }
+                numeric += end - i;
+                i = end;
+                continue;
+            }
+            const size_t length = cp932::IsLeadByte(b) && i + 1 < bytes.size() ? 2 : 1;
             const CharKind kind = Classify(bytes, i, length);
+            if (kind == CharKind::FullWidthComma) {
+                prefix.append(bytes, kept, i - kept);
+                kept = i + length;
+                i += length;
+                continue;
+            }
             i += length;
-            if (kind == CharKind::End || (kind == CharKind::Numeric && ++numeric > Budget)) {
-                prefix.append(bytes, 0, i);
+            afterComma = false;
+            if (kind == CharKind::End || ++numeric > Budget) {
+                prefix.append(bytes, kept, i - kept);
                 return prefix;
             }
         }
-        prefix += bytes;
+        prefix.append(bytes, kept, std::string::npos);
     }
     return prefix;
 }

@@ -3,16 +3,33 @@
 #include "RyNumEdit.h"
 
 #include "ShiftJis.h"
+#include "TextAdvances.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethod>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 /// Halves as the layout formulas do: integer division truncating toward zero.
-int Half(int v) {
+int64_t Half(int64_t v) {
     return v / 2;
+}
+
+/// The layout is computed in 64 bits, since margins and widths may be anything up to 2^31 - 1,
+/// and each coordinate is then brought within 2^29 either way: far outside any control, and
+/// small enough that a rectangle's width or the sum of two coordinates still fits in an int.
+int Coordinate(int64_t v) {
+    constexpr int64_t limit = int64_t{1} << 29;
+    return static_cast<int>(std::clamp(v, -limit, limit));
+}
+
+/// A widget size computed in 64 bits, within what Qt accepts.
+int WidgetSize(int64_t v) {
+    return static_cast<int>(std::clamp<int64_t>(v, 0, QWIDGETSIZE_MAX));
 }
 
 } // namespace
@@ -20,7 +37,13 @@ int Half(int v) {
 int TRyNumEdit::TextWidth(const std::string &S) const {
     if (S.empty())
         return 0;
-    return QFontMetrics(font()).horizontalAdvance(cp932::ToUnicode(S)) + 1;
+    const QString text = cp932::ToUnicode(S);
+    if (text.size() <= TextAdvances::LaidOutLength)
+        return QFontMetrics(font()).horizontalAdvance(text) + 1;
+    // Far wider than any control: added up, not laid out (and kept within an int).
+    return static_cast<int>(
+               std::min<qint64>(qRound64(TextAdvances(font()).Sum(text)), INT_MAX - 1)) +
+           1;
 }
 
 int TRyNumEdit::DisplayTextWidth(const std::string &Value) const {
@@ -39,7 +62,7 @@ int TRyNumEdit::InputTextWidth(const std::string &Value) const {
 
 int TRyNumEdit::AvailableWidth() const {
     const int b = (FBorderStyle == bsSingle && FCtl3D) ? 2 : 1;
-    return contentsRect().width() - FLeftMargin - FRightMargin - 2 * b;
+    return Coordinate(int64_t{contentsRect().width()} - FLeftMargin - FRightMargin - 2 * b);
 }
 
 bool TRyNumEdit::FitsDisplay(const std::string &Value) const {
@@ -49,7 +72,7 @@ bool TRyNumEdit::FitsDisplay(const std::string &Value) const {
 std::string TRyNumEdit::NumberAreaTemplate() const {
     TNumberParts n = SplitNumber(FValueText);
     if (FIntegerFixed) {
-        n.Integer.assign(static_cast<size_t>(FIntegerLength), '0');
+        n.Integer.assign(FixedDigits(FIntegerLength, n.Integer.size()), '0');
         if (FMinus)
             n.Sign = "-";
     }
@@ -57,7 +80,8 @@ std::string TRyNumEdit::NumberAreaTemplate() const {
         n.Integer = "0";
     if (FDecimalFixed) {
         n.Point = ".";
-        n.Decimals.assign(static_cast<size_t>(FDecimalLength), '0');
+        // As many as FormatNumber gives the number, so the two widths differ by the integers.
+        n.Decimals.assign(FixedDigits(FDecimalLength, n.Decimals.size()), '0');
     }
     if (FComma)
         n.Integer = InsertCommas(n.Integer);
@@ -65,11 +89,10 @@ std::string TRyNumEdit::NumberAreaTemplate() const {
 }
 
 std::string TRyNumEdit::MaxNumberTemplate() const {
-    std::string integer(static_cast<size_t>(FIntegerLength), '0');
+    std::string integer(FixedDigits(FIntegerLength, 0), '0');
     if (FComma)
         integer = InsertCommas(integer);
-    return (FMinus ? "-" : "") + integer + "." +
-           std::string(static_cast<size_t>(FDecimalLength), '0');
+    return (FMinus ? "-" : "") + integer + "." + std::string(FixedDigits(FDecimalLength, 0), '0');
 }
 
 int TRyNumEdit::NumberAreaWidth() const {
@@ -103,7 +126,7 @@ TRyNumEdit::TRow TRyNumEdit::Row() const {
 
 TRect TRyNumEdit::GetLeftMarkRect() const {
     const TRow r = Row();
-    int x = 0;
+    int64_t x = 0;
     switch (FAlignment) {
     case taLeftJustify:
         x = FLeftMargin;
@@ -115,12 +138,12 @@ TRect TRyNumEdit::GetLeftMarkRect() const {
         x = FLeftMargin + Half(r.CW - FLeftMargin - FRightMargin) - Half(r.T);
         break;
     }
-    return TRect{x, r.Y, x + r.Lw, r.Y + r.H};
+    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + r.Lw), Coordinate(r.Y + r.H)};
 }
 
 TRect TRyNumEdit::GetNumberAreaRect() const {
     const TRow r = Row();
-    int x = 0;
+    int64_t x = 0;
     switch (FAlignment) {
     case taLeftJustify:
         x = FLeftMargin + r.Lw;
@@ -132,14 +155,14 @@ TRect TRyNumEdit::GetNumberAreaRect() const {
         x = r.Lw + Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin - Half(r.T);
         break;
     }
-    return TRect{x, r.Y, x + r.W, r.Y + r.H};
+    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + r.W), Coordinate(r.Y + r.H)};
 }
 
 TRect TRyNumEdit::GetNumberTextRect() const {
     const TRow r = Row();
     // The number keeps to the right end of its area.
-    const int N = TextWidth(FormatNumber(FValueText));
-    int x = 0;
+    const int64_t N = TextWidth(FormatNumber(FValueText));
+    int64_t x = 0;
     switch (FAlignment) {
     case taLeftJustify:
         x = FLeftMargin + r.Lw + r.W - N;
@@ -151,12 +174,12 @@ TRect TRyNumEdit::GetNumberTextRect() const {
         x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + r.Lw + r.W - Half(r.T) - N;
         break;
     }
-    return TRect{x, r.Y, x + N, r.Y + r.H};
+    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + N), Coordinate(r.Y + r.H)};
 }
 
 TRect TRyNumEdit::GetRightMarkRect() const {
     const TRow r = Row();
-    int x = 0;
+    int64_t x = 0;
     switch (FAlignment) {
     case taLeftJustify:
         x = FLeftMargin + r.Lw + r.W;
@@ -168,20 +191,23 @@ TRect TRyNumEdit::GetRightMarkRect() const {
         x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + Half(r.T) - r.Rw;
         break;
     }
-    return TRect{x, r.Y, x + r.Rw, r.Y + r.H};
+    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + r.Rw), Coordinate(r.Y + r.H)};
 }
 
 QPoint TRyNumEdit::GetCaretPoint() const {
     // Just after the last entered character: before padded decimals, after a typed ".".
     const TRect r = GetNumberTextRect();
-    return QPoint(r.Left + InputTextWidth(FValueText) - 1, r.Top);
+    return QPoint(Coordinate(int64_t{r.Left} + InputTextWidth(FValueText) - 1), r.Top);
+}
+
+int TRyNumEdit::AutoHeight() const {
+    const QMargins m = contentsMargins();
+    return WidgetSize(int64_t{FTextHeight} + FTopMargin + FBottomMargin + m.top() + m.bottom());
 }
 
 void TRyNumEdit::AdjustHeight() {
-    if (!FAutoSize)
-        return;
-    const QMargins m = contentsMargins();
-    resize(width(), FTextHeight + FTopMargin + FBottomMargin + m.top() + m.bottom());
+    if (FAutoSize)
+        resize(width(), AutoHeight());
 }
 
 void TRyNumEdit::AdjustWidth() {
@@ -189,8 +215,9 @@ void TRyNumEdit::AdjustWidth() {
     if (!IsDesigning() || !FOptions.testFlag(eoAutoWidthSize) || !FAutoSize)
         return;
     const QMargins m = contentsMargins();
-    resize(TextWidth(MaxNumberTemplate()) + TextWidth(FLeftMark) + TextWidth(FRightMark) +
-               FLeftMargin + FRightMargin + 2 + m.left() + m.right(),
+    resize(WidgetSize(int64_t{TextWidth(MaxNumberTemplate())} + TextWidth(FLeftMark) +
+                      TextWidth(FRightMark) + FLeftMargin + FRightMargin + 2 + m.left() +
+                      m.right()),
            height());
 }
 

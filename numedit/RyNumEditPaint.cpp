@@ -3,6 +3,7 @@
 #include "RyNumEdit.h"
 
 #include "ShiftJis.h"
+#include "TextAdvances.h"
 
 #include <QEvent>
 #include <QFontInfo>
@@ -22,6 +23,39 @@ namespace {
 /// than its form lays it out.
 int TextHeightOf(const QFont &Font) {
     return QFontInfo(Font).pixelSize();
+}
+
+constexpr int RowTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+
+/// Draws Text at the top left of Rect, on one line and clipped to it. A text too long to lay
+/// out whole is drawn from the first character that reaches into the painter's clip (which the
+/// paint sets to the client area) to the last, at the places the whole text would put them.
+void DrawRowText(QPainter &Painter, const QRect &Rect, const QString &Text) {
+    if (Text.size() <= TextAdvances::LaidOutLength) {
+        Painter.drawText(Rect, RowTextFlags, Text);
+        return;
+    }
+    const QRectF visible = QRectF(Rect).intersected(Painter.clipBoundingRect());
+    if (visible.isEmpty())
+        return;
+    TextAdvances advances(Painter.font());
+    qsizetype from = -1;
+    qreal fromX = 0;
+    qreal x = Rect.left();
+    qsizetype i = 0;
+    while (i < Text.size() && x < visible.right()) {
+        const qsizetype at = i;
+        const qreal next = x + advances.Next(Text, i);
+        if (from < 0 && next > visible.left()) {
+            from = at;
+            fromX = x;
+        }
+        x = next;
+    }
+    if (from >= 0)
+        Painter.drawText(
+            QRectF(fromX, Rect.top(), Rect.left() + Rect.width() - fromX, Rect.height()),
+            RowTextFlags, Text.mid(from, i - from));
 }
 
 } // namespace
@@ -52,11 +86,7 @@ void TRyNumEdit::SetCtl3D(bool Value) {
 }
 
 QSize TRyNumEdit::sizeHint() const {
-    const QMargins m = contentsMargins();
-    const int height = FAutoSize && FTextHeight > 0
-                           ? FTextHeight + FTopMargin + FBottomMargin + m.top() + m.bottom()
-                           : 20;
-    return QSize(121, height);
+    return QSize(121, FAutoSize && FTextHeight > 0 ? AutoHeight() : 20);
 }
 
 void TRyNumEdit::ParentAssigned() {
@@ -147,19 +177,18 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
     painter.fillRect(fill.ToQRect(), background);
     painter.setPen(textColor);
     painter.setFont(font());
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     if (!FLeftMark.empty() && !number.empty())
-        painter.drawText(left.ToQRect(), flags, cp932::ToUnicode(FLeftMark));
-    painter.drawText(FTextRect.ToQRect(), flags, cp932::ToUnicode(number));
+        DrawRowText(painter, left.ToQRect(), cp932::ToUnicode(FLeftMark));
+    DrawRowText(painter, FTextRect.ToQRect(), cp932::ToUnicode(number));
     if (!FRightMark.empty() && !number.empty())
-        painter.drawText(right.ToQRect(), flags, cp932::ToUnicode(FRightMark));
+        DrawRowText(painter, right.ToQRect(), cp932::ToUnicode(FRightMark));
 
     if (!FPreedit.isEmpty()) {
         // The composition is drawn over the row, underlined, on the control's own colour.
         const QRect r = PreeditRect();
         painter.fillRect(r, FColor);
         painter.setPen(palette().color(QPalette::Active, QPalette::Text));
-        painter.drawText(r, flags, FPreedit);
+        painter.drawText(r, RowTextFlags, FPreedit);
         painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     }
 

@@ -11,6 +11,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -268,11 +269,21 @@ void TRyNumEdit::ValueChanged() {
     NotifyAccessibility();
 }
 
+size_t TRyNumEdit::FixedDigits(int Limit, size_t Held) {
+    return static_cast<size_t>(std::min<uint64_t>(static_cast<uint64_t>(std::max(Limit, 0)),
+                                                  uint64_t{Held} + MaxFixedDigits));
+}
+
 std::string TRyNumEdit::FormatDisplayText(const std::string &Value) const {
-    const std::string number = FormatNumber(Value);
-    if (number.empty())
-        return std::string();
-    return FLeftMark + number + FRightMark;
+    std::string number = FormatNumber(Value);
+    if (number.empty() || (FLeftMark.empty() && FRightMark.empty()))
+        return number;
+    std::string display;
+    display.reserve(FLeftMark.size() + number.size() + FRightMark.size());
+    display += FLeftMark;
+    display += number;
+    display += FRightMark;
+    return display;
 }
 
 std::string TRyNumEdit::FormatNumber(const std::string &Value) const {
@@ -280,8 +291,9 @@ std::string TRyNumEdit::FormatNumber(const std::string &Value) const {
     if (FComma)
         n.Integer = InsertCommas(n.Integer);
     if (FDecimalFixed) {
-        const auto len = static_cast<size_t>(FDecimalLength);
-        n.Decimals.resize(len, '0');
+        // Padded (or cut) to DecimalLength digits, but never padded by more than a control
+        // can show.
+        n.Decimals.resize(FixedDigits(FDecimalLength, n.Decimals.size()), '0');
         if (FDecimalLength > 0)
             n.Point = ".";
     }
@@ -321,13 +333,20 @@ std::string TRyNumEdit::JoinNumber(const std::string &Sign, const std::string &I
 
 std::string TRyNumEdit::InsertCommas(const std::string &Digits) const {
     const size_t n = Digits.size();
-    std::string result;
-    result.reserve(n + n / 3);
-    for (size_t i = 0; i < n; ++i) {
-        // A comma goes before every group of three counted from the right.
-        if (i > 0 && (n - i) % 3 == 0)
-            result += ',';
-        result += Digits[i];
+    if (n <= 3)
+        return Digits;
+    // A comma goes before every group of three counted from the right: the groups are copied
+    // into a text of commas, leaving one between each two.
+    std::string result(n + (n - 1) / 3, ',');
+    const char *from = Digits.data();
+    char *to = &result[0];
+    const size_t head = n % 3 == 0 ? 3 : n % 3;
+    std::memcpy(to, from, head);
+    to += head;
+    for (size_t done = head; done < n; done += 3) {
+        ++to; // past the comma
+        std::memcpy(to, from + done, 3);
+        to += 3;
     }
     return result;
 }
@@ -348,8 +367,30 @@ std::string TRyNumEdit::FilterText(const std::string &Value) const {
     // integer part is too long the whole value is discarded, and decimals past the limit are
     // cut anyway.
     const size_t size = Value.size();
+    const char *const bytes = Value.data();
     for (size_t i = 0; i < size; ++i) {
-        auto b = static_cast<unsigned char>(Value[i]);
+        auto b = static_cast<unsigned char>(bytes[i]);
+        if (IsDigit(static_cast<char>(b))) {
+            // A run of ASCII digits is taken whole, as far as the limits let it.
+            size_t run = 1;
+            while (i + run < size && IsDigit(bytes[i + run]))
+                ++run;
+            folded = true;
+            if (pointTaken) {
+                const size_t room = decLimit - decDigits;
+                result.append(bytes + i, std::min(run, room));
+                if (run > room)
+                    break; // everything after the last allowed decimal is cut
+                decDigits += run;
+            } else {
+                if (run > intLimit - intDigits)
+                    return std::string(); // too long an integer part discards the whole value
+                intDigits += run;
+                result.append(bytes + i, run);
+            }
+            i += run - 1;
+            continue;
+        }
         char c;
         if (cp932::IsLeadByte(b)) {
             if (i + 1 >= size)

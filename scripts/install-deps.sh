@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running, testing and benchmarking Zelkor need,
-# when any of them is missing. Used by `make run` and `make test`; `install-deps.sh package`
-# adds what building the Debian packages needs (`make package`).
+# Installs the Debian packages that building, running, testing, benchmarking and fuzzing Zelkor
+# need, when any of them is missing. Used by `make run`, `make test` and the other targets;
+# `install-deps.sh package` adds what building the Debian packages needs (`make package`).
 set -euo pipefail
 
 packages=(
@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-qpa-plugins libgl-dev
     fonts-ipafont-gothic
     libbenchmark-dev
+    clang-14 libclang-rt-14-dev llvm-14 # libFuzzer and its sanitizers; llvm-symbolizer
     xvfb xauth xdotool imagemagick time
     desktop-file-utils appstream
 )

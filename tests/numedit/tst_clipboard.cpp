@@ -248,6 +248,10 @@ void TestClipboard::paste_data() {
         "１" + wideCommas + "２" + wideCommas + "３", "123");
     Row("long integer part found past commas", "int=2", "", false, "12" + commas + "3", "");
     Row("sign after long comma run", "", "", false, commas + "-5", "");
+    // Full-width commas are dropped before the sign test, ASCII ones are not.
+    Row("sign after full-width commas", "", "", true, "，，-5", "-5");
+    Row("sign after mixed commas", "", "", true, ",，,-5", "");
+    Row("sign after full-width then ASCII comma", "", "", true, "，,-5", "");
     Row("surrogate pair across a piece boundary", "", "", false,
         "1" + QString(62, QLatin1Char(',')) + "😀" + "2", "1");
     Row("long text with no limit to stop it", "int=100000", "", false,

@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <QtTest>
 
+#include <climits>
+
 namespace {
 
 using Edit = TRyNumEdit;
@@ -63,6 +65,10 @@ private slots:
     void fixedOptions();
     void maxNumberTemplate_data();
     void maxNumberTemplate();
+    void fixedDigitsBounded_data();
+    void fixedDigitsBounded();
+    void extremeSettings_data();
+    void extremeSettings();
     void caretPoint_data();
     void caretPoint();
     void calculatorFieldCaret_data();
@@ -85,6 +91,11 @@ void TestGeometry::textWidths() {
     // Code page 932 bytes are measured as the characters they stand for.
     QCOMPARE(f.e->TextWidth(cp932::FromUnicode(QStringLiteral("￥１２円"))),
              f.Tw(QStringLiteral("￥１２円")));
+    // Texts too long to show are measured without laying them out, to the same width.
+    const QString grouped = QStringLiteral("-123,456,789.0").repeated(500);
+    QCOMPARE(f.e->TextWidth(grouped.toStdString()), f.Tw(grouped));
+    const QString marks = QStringLiteral("円,%").repeated(1000);
+    QCOMPARE(f.e->TextWidth(cp932::FromUnicode(marks)), f.Tw(marks));
 
     f.e->SetLeftMark(QStringLiteral("$"));
     f.e->SetDecimalFixed(true);
@@ -321,6 +332,90 @@ void TestGeometry::maxNumberTemplate() {
     e.SetMinus(minus);
     e.SetComma(comma);
     QCOMPARE(QByteArray::fromStdString(e.MaxNumberTemplate()), templ);
+}
+
+// Fixed zeros are built up to MaxFixedDigits beyond the digits the value holds, however long
+// the digit limits: the template and the padded number keep the same decimals, so the width
+// between them stays that of the integers, and a number left-justified in a very long fixed
+// area still stands beyond the right edge.
+void TestGeometry::fixedDigitsBounded_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("integerZeros");
+    QTest::addColumn<int>("decimalZeros");
+
+    const int k = Edit::MaxFixedDigits;
+    QTest::newRow("at the bound") << k << QByteArray() << k << k;
+    QTest::newRow("past the bound") << k + 1 << QByteArray() << k << k;
+    QTest::newRow("past the bound with digits") << k + 5 << QByteArray("12.5") << k + 2 << k + 1;
+    QTest::newRow("ten million") << 10'000'000 << QByteArray("-7") << k + 1 << k;
+    QTest::newRow("2^31 - 1") << INT_MAX << QByteArray("3.25") << k + 1 << k + 2;
+}
+
+void TestGeometry::fixedDigitsBounded() {
+    QFETCH(int, length);
+    QFETCH(QByteArray, value);
+    QFETCH(int, integerZeros);
+    QFETCH(int, decimalZeros);
+
+    Fixture f;
+    Edit *e = f.e;
+    e->SetAlignment(Edit::taLeftJustify);
+    e->SetComma(false);
+    e->SetIntegerLength(length);
+    e->SetDecimalLength(length);
+    e->SetIntegerFixed(true);
+    e->SetDecimalFixed(true);
+    e->SetText(value.toStdString());
+
+    const QByteArray templ = QByteArray::fromStdString(e->NumberAreaTemplate());
+    QCOMPARE(templ, "-" + QByteArray(integerZeros, '0') + "." + QByteArray(decimalZeros, '0'));
+    const QByteArray number = QByteArray::fromStdString(e->FormatNumber(e->ValueText()));
+    QCOMPARE(number.size() - number.indexOf('.') - 1, decimalZeros);
+    QCOMPARE(QByteArray::fromStdString(e->DisplayText()), number);
+    const QByteArray widest = QByteArray::fromStdString(e->MaxNumberTemplate());
+    QCOMPARE(widest.size(), 2 + 2 * qMin(length, Edit::MaxFixedDigits));
+    QVERIFY(e->GetNumberTextRect().Left >= f.CW());
+}
+
+// Settings at the top of their range: margins and digit limits up to 2^31 - 1 are taken, the
+// layout stays within reach of an int, and a paint draws them.
+void TestGeometry::extremeSettings_data() {
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QByteArray>("fixed");
+
+    for (const char *margin : {"TopMargin", "BottomMargin", "LeftMargin", "RightMargin"})
+        QTest::newRow(margin) << QByteArray(margin) << QByteArray();
+    QTest::newRow("IntegerLength") << QByteArray("IntegerLength") << QByteArray("IntegerFixed");
+    QTest::newRow("DecimalLength") << QByteArray("DecimalLength") << QByteArray("DecimalFixed");
+}
+
+void TestGeometry::extremeSettings() {
+    QFETCH(QByteArray, property);
+    QFETCH(QByteArray, fixed);
+
+    Fixture f;
+    Edit *e = f.e;
+    if (!fixed.isEmpty())
+        QVERIFY(e->setProperty(fixed.constData(), true));
+    e->SetLeftMark(QStringLiteral("$"));
+    e->SetText("-1234.5");
+    QVERIFY(e->setProperty(property.constData(), INT_MAX));
+    QCOMPARE(e->property(property.constData()).toInt(), INT_MAX);
+    if (property == "TopMargin" || property == "BottomMargin")
+        QCOMPARE(e->height(), QWIDGETSIZE_MAX);
+
+    constexpr int reach = 1 << 29;
+    for (const TRect &r : {e->GetLeftMarkRect(), e->GetNumberAreaRect(), e->GetNumberTextRect(),
+                           e->GetRightMarkRect()}) {
+        QVERIFY(qAbs(r.Left) <= reach && qAbs(r.Right) <= reach);
+        QVERIFY(qAbs(r.Top) <= reach && qAbs(r.Bottom) <= reach);
+    }
+    QVERIFY(qAbs(e->GetCaretPoint().x()) <= reach);
+    QVERIFY(e->AvailableWidth() >= -reach);
+    e->SetAutoSize(false);
+    e->resize(121, 24);
+    QVERIFY(!e->grab().isNull());
 }
 
 // The caret stands right after the last entered character, in every alignment.

@@ -4,6 +4,8 @@
 #include "EditCaret.h"
 #include "RyNumEdit.h"
 
+#include <QFontMetrics>
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -65,6 +67,8 @@ private slots:
     void colours_data();
     void colours();
     void marksAroundNothing();
+    void longTextsDrawnWhereTheyShow_data();
+    void longTextsDrawnWhereTheyShow();
     void borders_data();
     void borders();
     void borderChangesKeepClientHeight();
@@ -188,6 +192,57 @@ void TestPainting::marksAroundNothing() {
              band.width() * band.height());
     QCOMPARE(Count(image, client, HighlightColor) + Count(image, client, HighlightTextColor),
              band.width() * band.height());
+}
+
+// A number or a mark far too long to show is drawn only where it shows, and there as laying
+// out the whole text would draw it.
+void TestPainting::longTextsDrawnWhereTheyShow_data() {
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("leftMark");
+    QTest::addColumn<QString>("rightMark");
+
+    const QByteArray digits = QByteArray("1234567890").repeated(300);
+    const QString mark = QStringLiteral("円%").repeated(2000);
+    QTest::newRow("right-aligned number")
+        << int(Edit::taRightJustify) << digits << QString() << QString();
+    QTest::newRow("left-aligned number")
+        << int(Edit::taLeftJustify) << digits << QString() << QString();
+    QTest::newRow("centred number") << int(Edit::taCenter) << digits << QString() << QString();
+    QTest::newRow("right-aligned left mark")
+        << int(Edit::taRightJustify) << QByteArray("-5") << mark << QString();
+    QTest::newRow("left-aligned right mark")
+        << int(Edit::taLeftJustify) << QByteArray("-5") << QString() << mark;
+}
+
+void TestPainting::longTextsDrawnWhereTheyShow() {
+    QFETCH(int, alignment);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, leftMark);
+    QFETCH(QString, rightMark);
+
+    Host host;
+    auto *e = new Edit(&host);
+    e->SetIntegerLength(static_cast<int>(value.size()));
+    e->SetAlignment(Edit::TAlignment(alignment));
+    e->SetLeftMark(leftMark);
+    e->SetRightMark(rightMark);
+    e->SetText(value.toStdString());
+    const QImage drawn = Grab(*e).copy(e->contentsRect());
+    QVERIFY(Count(drawn, drawn.rect(), TextColor) > 0);
+
+    QImage whole(drawn.size(), QImage::Format_RGB32);
+    whole.fill(BaseColor);
+    QPainter painter(&whole);
+    painter.setFont(e->font());
+    painter.setPen(TextColor);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+    painter.drawText(e->GetLeftMarkRect().ToQRect(), flags, leftMark);
+    painter.drawText(e->GetNumberTextRect().ToQRect(), flags,
+                     QString::fromStdString(e->FormatNumber(e->ValueText())));
+    painter.drawText(e->GetRightMarkRect().ToQRect(), flags, rightMark);
+    painter.end();
+    QCOMPARE(drawn, whole);
 }
 
 void TestPainting::borders_data() {

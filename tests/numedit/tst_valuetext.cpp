@@ -304,6 +304,7 @@ void TestValueText::insertCommas_data() {
     QTest::newRow("12") << QByteArray("12") << QByteArray("12");
     QTest::newRow("123") << QByteArray("123") << QByteArray("123");
     QTest::newRow("1234") << QByteArray("1234") << QByteArray("1,234");
+    QTest::newRow("12345") << QByteArray("12345") << QByteArray("12,345");
     QTest::newRow("123456") << QByteArray("123456") << QByteArray("123,456");
     QTest::newRow("1234567") << QByteArray("1234567") << QByteArray("1,234,567");
     QTest::newRow("1234567890") << QByteArray("1234567890") << QByteArray("1,234,567,890");
