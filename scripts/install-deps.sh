@@ -14,7 +14,7 @@ packages=(
     desktop-file-utils appstream
 )
 if [ "${1:-}" = package ]; then
-    packages+=(debhelper dpkg-dev lintian)
+    packages+=(build-essential debhelper dpkg-dev lintian)
 fi
 
 missing=()
