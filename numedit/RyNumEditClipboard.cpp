@@ -46,12 +46,10 @@ CharKind Classify(const std::string &Bytes, size_t At, size_t Length) {
             return CharKind::Comma;
         return (b >= '0' && b <= '9') || b == '-' || b == '.' ? CharKind::Numeric : CharKind::End;
     }
-    const unsigned code = (unsigned{b} << 8) | static_cast<unsigned char>(Bytes[At + 1]);
-    if (code == 0x8143)
+    const unsigned code = cp932::PairCode(b, static_cast<unsigned char>(Bytes[At + 1]));
+    if (code == cp932::FullWidthComma)
         return CharKind::FullWidthComma;
-    if ((code >= 0x824F && code <= 0x8258) || code == 0x817C || code == 0x8144)
-        return CharKind::Numeric;
-    return CharKind::End;
+    return cp932::FoldFullWidth(code) != '\0' ? CharKind::Numeric : CharKind::End;
 }
 
 /// The beginning of a pasted text that the filter can read, in code page 932, without what the

@@ -27,6 +27,11 @@ int Coordinate(int64_t v) {
     return static_cast<int>(std::clamp(v, -limit, limit));
 }
 
+/// The rectangle W wide at X of the row that starts at Y and is H high.
+TRect RowRect(int64_t X, int64_t W, int64_t Y, int64_t H) {
+    return TRect{Coordinate(X), Coordinate(Y), Coordinate(X + W), Coordinate(Y + H)};
+}
+
 /// A widget size computed in 64 bits, within what Qt accepts.
 int WidgetSize(int64_t v) {
     return static_cast<int>(std::clamp<int64_t>(v, 0, QWIDGETSIZE_MAX));
@@ -138,7 +143,7 @@ TRect TRyNumEdit::GetLeftMarkRect() const {
         x = FLeftMargin + Half(r.CW - FLeftMargin - FRightMargin) - Half(r.T);
         break;
     }
-    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + r.Lw), Coordinate(r.Y + r.H)};
+    return RowRect(x, r.Lw, r.Y, r.H);
 }
 
 TRect TRyNumEdit::GetNumberAreaRect() const {
@@ -155,7 +160,7 @@ TRect TRyNumEdit::GetNumberAreaRect() const {
         x = r.Lw + Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin - Half(r.T);
         break;
     }
-    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + r.W), Coordinate(r.Y + r.H)};
+    return RowRect(x, r.W, r.Y, r.H);
 }
 
 TRect TRyNumEdit::GetNumberTextRect() const {
@@ -174,7 +179,7 @@ TRect TRyNumEdit::GetNumberTextRect() const {
         x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + r.Lw + r.W - Half(r.T) - N;
         break;
     }
-    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + N), Coordinate(r.Y + r.H)};
+    return RowRect(x, N, r.Y, r.H);
 }
 
 TRect TRyNumEdit::GetRightMarkRect() const {
@@ -191,7 +196,7 @@ TRect TRyNumEdit::GetRightMarkRect() const {
         x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + Half(r.T) - r.Rw;
         break;
     }
-    return TRect{Coordinate(x), Coordinate(r.Y), Coordinate(x + r.Rw), Coordinate(r.Y + r.H)};
+    return RowRect(x, r.Rw, r.Y, r.H);
 }
 
 QPoint TRyNumEdit::GetCaretPoint() const {

@@ -88,15 +88,9 @@ std::string ComposedCharacter(const QString &ch) {
     std::string bytes = cp932::FromUnicode(ch);
     if (bytes.size() != 2)
         return bytes;
-    const unsigned code =
-        (static_cast<unsigned char>(bytes[0]) << 8) | static_cast<unsigned char>(bytes[1]);
-    if (code >= 0x824F && code <= 0x8258)
-        return std::string(1, static_cast<char>('0' + (code - 0x824F)));
-    if (code == 0x817C)
-        return "-";
-    if (code == 0x8144)
-        return ".";
-    return bytes;
+    const char folded = cp932::FoldFullWidth(cp932::PairCode(static_cast<unsigned char>(bytes[0]),
+                                                             static_cast<unsigned char>(bytes[1])));
+    return folded != '\0' ? std::string(1, folded) : bytes;
 }
 
 /// Where a mouse event happened, in client coordinates.

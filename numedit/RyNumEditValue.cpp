@@ -395,17 +395,12 @@ std::string TRyNumEdit::FilterText(const std::string &Value) const {
         if (cp932::IsLeadByte(b)) {
             if (i + 1 >= size)
                 break; // a lead byte without its trail byte
-            const unsigned code = (b << 8) | static_cast<unsigned char>(Value[i + 1]);
+            const unsigned code = cp932::PairCode(b, static_cast<unsigned char>(Value[i + 1]));
             ++i;
-            if (code >= 0x824F && code <= 0x8258)
-                c = static_cast<char>('0' + (code - 0x824F));
-            else if (code == 0x817C)
-                c = '-';
-            else if (code == 0x8144)
-                c = '.';
-            else if (code == 0x8143)
+            if (code == cp932::FullWidthComma)
                 continue; // the full-width comma is dropped by the folding
-            else
+            c = cp932::FoldFullWidth(code);
+            if (c == '\0')
                 break;
         } else {
             c = static_cast<char>(b);

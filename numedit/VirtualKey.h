@@ -20,7 +20,7 @@ struct TShiftState {
 };
 
 /// The modifier set of Qt's modifiers (the keypad flag is no modifier here).
-TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers);
+RYNUMEDIT_EXPORT TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers);
 
 /// A key event as the key rules read it: one virtual-key code and its modifier set.
 struct TVirtualKey {
