@@ -74,9 +74,6 @@ void TestDesigner::widthFollowsWidestNumber_data() {
     QTest::addColumn<QByteArray>("property");
     QTest::addColumn<QVariant>("value");
     QTest::newRow("digits") << true << QByteArray("IntegerLength") << QVariant(14);
-    QTest::newRow("no digits") << true << QByteArray("IntegerLength") << QVariant(0);
-    QTest::newRow("decimals") << true << QByteArray("DecimalLength") << QVariant(0);
-    QTest::newRow("no commas") << true << QByteArray("Comma") << QVariant(false);
     QTest::newRow("mark") << true << QByteArray("LeftMark") << QVariant(QStringLiteral("US$"));
     QTest::newRow("margin") << true << QByteArray("RightMargin") << QVariant(30);
     QTest::newRow("no border") << true << QByteArray("BorderStyle")
