@@ -219,7 +219,7 @@ bool TZELKF::eventFilter(QObject *Watched, QEvent *Event) {
         // the focus (or to the window when nothing has it), is previewed.
         QWidget *focused = focusWidget();
         if (Watched == (focused ? focused : this) &&
-            PreviewKey(TranslateKey(*static_cast<QKeyEvent *>(Event))))
+            PreviewKey(KeyMapKey(*static_cast<QKeyEvent *>(Event))))
             return true;
     }
     return QWidget::eventFilter(Watched, Event);
@@ -264,6 +264,48 @@ bool TZELKF::DialogKey(QWidget *Focused, const TVirtualKey &Key) {
     default:
         return false;
     }
+}
+
+TVirtualKey TZELKF::KeyMapKey(const QKeyEvent &Event) {
+    TVirtualKey k = TranslateKey(Event);
+    if (Event.modifiers().testFlag(Qt::KeypadModifier))
+        return k;
+    const int key = Event.key();
+    switch (key) {
+    case Qt::Key_Asterisk:
+        k.Code = vk::Oem1;
+        return k;
+    case Qt::Key_Plus:
+        k.Code = vk::OemPlus;
+        return k;
+    case Qt::Key_Minus:
+        // With Shift held it stays the minus key with Shift: "=".
+        k.Code = vk::OemMinus;
+        return k;
+    case Qt::Key_Equal:
+        k.Code = vk::OemMinus;
+        k.Shift.Shift = true;
+        return k;
+    case Qt::Key_Slash:
+        k.Code = vk::Oem2;
+        return k;
+    case Qt::Key_Underscore:
+        // Shift with the minus key, except on the Japanese layout, whose "_" has a key of its
+        // own (and whose minus key types "=" with Shift).
+        k.Code = k.Shift.Shift && KeyCodeByPlace(Event) != vk::Oem102 ? vk::OemMinus : 0;
+        return k;
+    default:
+        break;
+    }
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        k.Code = static_cast<quint16>(vk::Digit0 + (key - Qt::Key_0));
+        return k;
+    }
+    // Any other character of a symbol key is none of the map's.
+    if (k.Code == vk::Oem1 || k.Code == vk::OemPlus || k.Code == vk::OemMinus ||
+        k.Code == vk::Oem2)
+        k.Code = 0;
+    return k;
 }
 
 void TZELKF::FormKeyDown(quint16 &Key, TShiftState Shift) {

@@ -13,6 +13,7 @@
 #include <string>
 
 class QButtonGroup;
+class QKeyEvent;
 class QPushButton;
 class TRyNumEdit;
 
@@ -47,6 +48,12 @@ public:
 
     /// The key map: presses the button of a mapped key and sets Key to 0; leaves any other key.
     void FormKeyDown(quint16 &Key, TShiftState Shift);
+    /// The key a key event is to the key map. What the key types decides where the map knows
+    /// the character (a digit, * + - / =, D or H), read as the key that carries it on the
+    /// Japanese layout, whatever layout and modifiers typed it. Otherwise the numeric pad and
+    /// the named keys go by key, a key of the digit row falls back to its digit by its place,
+    /// and the minus key with Shift (which types "_" on most layouts) stays "=".
+    static TVirtualKey KeyMapKey(const QKeyEvent &Event);
 
 public slots:
     void FormCreate();
