@@ -67,8 +67,12 @@ void TZELKF::PinFontSizes() {
         w->setFont(f);
     };
     pin(this, 12);
-    for (TRyNumEdit *edit : {FUi->RyNumEdit1, FUi->RyNumEdit2, FUi->RyNumEdit3})
+    for (TRyNumEdit *edit : {FUi->RyNumEdit1, FUi->RyNumEdit2, FUi->RyNumEdit3}) {
         pin(edit, 16);
+        // The fields size themselves to their font's whole cell and margins (21 pixels); the
+        // form lays them out 20 high, and the text row reaches into the bottom margin.
+        edit->resize(edit->width(), FieldHeight);
+    }
     pin(FUi->Label4, 21);
 }
 

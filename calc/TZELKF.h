@@ -38,6 +38,8 @@ public:
     /// call once before the window is created.
     static void SubstituteFonts();
 
+    /// The height the form gives the three display fields.
+    static constexpr int FieldHeight = 20;
     /// How long a key press holds its button down, in milliseconds.
     static constexpr int PressMilliseconds = 100;
     /// Replaces the blocking wait of a key press; it is given the time to wait in milliseconds.

@@ -6,7 +6,6 @@
 #include "TextAdvances.h"
 
 #include <QEvent>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QResizeEvent>
@@ -16,13 +15,12 @@
 
 namespace {
 
-/// The height of a line of text such as "M" in a font: its em height in pixels, as the
-/// platform that the layouts were drawn for measures the fonts they name (a 16 pixel font is
-/// 16 high). The line spacing that the font engine reports adds the font's own leading, which
-/// is more (IPA Gothic: 17 at 16 pixels) and would make an automatically sized control taller
-/// than its form lays it out.
+/// The height of a line of text such as "M" in a font: its whole cell, ascent and descent, as
+/// the platform's text extent gives it, so that the row the texts are clipped to cuts no comma
+/// or descender. (IPA Gothic at 16 pixels is 17 high; a form that lays a field out at its em
+/// height fixes the field's size itself.)
 int TextHeightOf(const QFont &Font) {
-    return QFontInfo(Font).pixelSize();
+    return QFontMetrics(Font).height();
 }
 
 constexpr int RowTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;

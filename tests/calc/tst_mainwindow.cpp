@@ -151,7 +151,7 @@ void TestMainWindow::layout_data() {
 
     QTest::newRow("Panel1") << "Panel1" << QRect(8, 8, 273, 33);
     QTest::newRow("Label4") << "Label4" << QRect(8, 8, 12, 21);
-    // The fields size their height to the text: 16 pixels and two margins of 2.
+    // The form keeps the fields at their laid-out size, whatever height their font gives.
     QTest::newRow("RyNumEdit3") << "RyNumEdit3" << QRect(24, 8, 73, 20);
     QTest::newRow("RyNumEdit2") << "RyNumEdit2" << QRect(112, 8, 65, 20);
     QTest::newRow("RyNumEdit1") << "RyNumEdit1" << QRect(192, 8, 65, 20);
