@@ -12,9 +12,12 @@
 #include <QScreen>
 #include <QThread>
 
+const QColor TZELKF::Silver(0xC0, 0xC0, 0xC0);
+
 TZELKF::TZELKF(QWidget *parent) : QWidget(parent), FUi(std::make_unique<Ui::TZELKF>()) {
     SetClassLook();
     FUi->setupUi(this);
+    SetPanelLook();
     SetPressWait(nullptr);
     // A dialog-like frame without a maximise box; the form fixes the size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -83,8 +86,12 @@ void TZELKF::SetClassLook() {
     // The form is silver. A palette set on the window itself would reach each control as a
     // copy of its own, and the style caches the button faces it draws by palette, so each of
     // the 29 buttons would be drawn from scratch.
+    //
+    // The captions of the radio group are drawn on the silver, so they stay dark under a dark
+    // desktop palette; the buttons and the radio indicators follow the desktop.
     QPalette silver;
-    silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    silver.setColor(QPalette::Window, Silver);
+    silver.setColor(QPalette::WindowText, Qt::black);
     QApplication::setPalette(silver, staticMetaObject.className());
     // The fonts are hinted by their own instructions. The light hinting that desktops choose
     // means FreeType's auto-hinter, which before hinting the first full-width sign (＋ － ＝)
@@ -92,6 +99,26 @@ void TZELKF::SetClassLook() {
     QFont hinted;
     hinted.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(hinted, staticMetaObject.className());
+}
+
+void TZELKF::SetPanelLook() {
+    // The form makes the panel white whatever the desktop's colours; the fields on it are
+    // white too (their colour is the base colour), and captions, indicator and fields keep
+    // their dark text.
+    QPalette panel = FUi->Panel1->palette();
+    panel.setColor(QPalette::WindowText, Qt::black);
+    panel.setColor(QPalette::Base, Qt::white);
+    panel.setColor(QPalette::Text, Qt::black);
+    FUi->Panel1->setPalette(panel);
+}
+
+void TZELKF::changeEvent(QEvent *Event) {
+    // A new application palette (a desktop switching its colour scheme) drops the palettes
+    // given to classes: the window's silver is given again.
+    if (Event->type() == QEvent::PaletteChange &&
+        QApplication::palette(staticMetaObject.className()).color(QPalette::Window) != Silver)
+        SetClassLook();
+    QWidget::changeEvent(Event);
 }
 
 void TZELKF::CentreOnScreen() {

@@ -70,6 +70,7 @@ public slots:
     void TRadioGroupClick();
 
 protected:
+    void changeEvent(QEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
     bool focusNextPrevChild(bool Next) override;
     void moveEvent(QMoveEvent *Event) override;
@@ -86,6 +87,10 @@ private:
     void PinFontSizes();
     /// The colour and font hinting of every TZELKF, set for the class before the form is built.
     static void SetClassLook();
+    /// The colours the layout fixes, with the dark text that keeps what is drawn on them
+    /// readable under any desktop palette.
+    static const QColor Silver;
+    void SetPanelLook();
     /// Centres the framed window on the screen's available area.
     void CentreOnScreen();
 

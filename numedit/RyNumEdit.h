@@ -134,7 +134,9 @@ public:
     void SetDecimalFixed(bool Value);
     int DecimalLength() const { return FDecimalLength; }
     void SetDecimalLength(int Value);
-    QColor DisabledColor() const { return FDisabledColor; }
+    /// The text colour while disabled: the palette's disabled text colour (clGrayText), followed
+    /// as the palette changes, until another colour is set; an invalid QColor returns to it.
+    QColor DisabledColor() const;
     void SetDisabledColor(const QColor &Value);
     bool EnterFocusMove() const { return FEnterFocusMove; }
     void SetEnterFocusMove(bool Value) { FEnterFocusMove = Value; }
@@ -171,7 +173,10 @@ public:
     QString text() const;
     void setText(const QString &Value);
 
-    QColor Color() const { return FColor; }
+    /// The background: the palette's base colour (clWindow), followed as the palette changes,
+    /// until another colour is set; an invalid QColor returns to it. Getting a parent returns
+    /// to it too, so a colour set before that does not last.
+    QColor Color() const;
     void SetColor(const QColor &Value);
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool Value);
@@ -415,7 +420,7 @@ private:
     bool FComma = true;
     bool FDecimalFixed = false;
     int FDecimalLength = 3;
-    QColor FDisabledColor;
+    QColor FDisabledColor; ///< invalid while it is the system colour
     bool FEnterFocusMove = false;
     bool FErrorBeep = true;
     bool FHideSelection = true;
@@ -431,7 +436,7 @@ private:
     std::string FRightMark;
     int FTopMargin = 2;
     TVertAlignment FVertAlignment = taVCenter;
-    QColor FColor;
+    QColor FColor; ///< invalid while it is the system colour
     bool FCtl3D = true;
     TImeMode FImeMode = imDontCare;
     QString FImeName;

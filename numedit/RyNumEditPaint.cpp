@@ -93,7 +93,7 @@ void TRyNumEdit::ParentAssigned() {
     AdjustWidth();
     // A colour set by program code before the parent wins no more; a form's stored one, set
     // after this, still does.
-    FColor = palette().color(QPalette::Active, QPalette::Base);
+    FColor = QColor();
 }
 
 void TRyNumEdit::changeEvent(QEvent *e) {
@@ -135,7 +135,8 @@ void TRyNumEdit::resizeEvent(QResizeEvent *e) {
 
 void TRyNumEdit::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.fillRect(rect(), FColor);
+    const QColor color = Color();
+    painter.fillRect(rect(), color);
 
     if (FBorderStyle == bsSingle) {
         if (FCtl3D)
@@ -150,15 +151,15 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
     painter.setClipRect(client);
     painter.translate(client.topLeft());
 
-    QColor background = FColor;
+    QColor background = color;
     QColor textColor = palette().color(QPalette::Active, QPalette::Text);
     if (FSelLength != 0) {
         background = palette().color(QPalette::Active, QPalette::Highlight);
         textColor = palette().color(QPalette::Active, QPalette::HighlightedText);
     }
     if (!isEnabled()) {
-        background = FColor;
-        textColor = FDisabledColor;
+        background = color;
+        textColor = DisabledColor();
     }
 
     const TRect left = GetLeftMarkRect();
@@ -184,7 +185,7 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
     if (!FPreedit.isEmpty()) {
         // The composition is drawn over the row, underlined, on the control's own colour.
         const QRect r = PreeditRect();
-        painter.fillRect(r, FColor);
+        painter.fillRect(r, color);
         painter.setPen(palette().color(QPalette::Active, QPalette::Text));
         painter.drawText(r, RowTextFlags, FPreedit);
         painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());

@@ -31,8 +31,6 @@ TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
     SetTabStop(true);
     // Every move is published, not only those with a button held.
     setMouseTracking(true);
-    FColor = palette().color(QPalette::Active, QPalette::Base);
-    FDisabledColor = palette().color(QPalette::Disabled, QPalette::Text);
     setContentsMargins(FrameWidth(), FrameWidth(), FrameWidth(), FrameWidth());
 
     FDisplayText = FormatDisplayText(FValueText);
@@ -122,8 +120,13 @@ void TRyNumEdit::SetDecimalLength(int Value) {
     FormatChanged();
 }
 
+QColor TRyNumEdit::DisabledColor() const {
+    return FDisabledColor.isValid() ? FDisabledColor
+                                    : palette().color(QPalette::Disabled, QPalette::Text);
+}
+
 void TRyNumEdit::SetDisabledColor(const QColor &Value) {
-    if (Value == FDisabledColor)
+    if (Value == FDisabledColor || (Value.isValid() && Value == DisabledColor()))
         return;
     FDisabledColor = Value;
     update();
@@ -219,8 +222,13 @@ void TRyNumEdit::setText(const QString &Value) {
     SetText(cp932::FromUnicode(Value));
 }
 
+QColor TRyNumEdit::Color() const {
+    return FColor.isValid() ? FColor : palette().color(QPalette::Active, QPalette::Base);
+}
+
 void TRyNumEdit::SetColor(const QColor &Value) {
-    if (Value == FColor)
+    // The system colour written again stays the system colour.
+    if (Value == FColor || (Value.isValid() && Value == Color()))
         return;
     FColor = Value;
     update();

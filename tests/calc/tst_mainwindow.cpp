@@ -32,6 +32,8 @@ private slots:
     void buttonsAreNoTabStops();
     void fieldsAreNamedForAssistiveTechnology();
     void controlsShareTheFormLook();
+    void readableUnderADarkPalette_data();
+    void readableUnderADarkPalette();
 
     void keyMap_data();
     void keyMap();
@@ -226,6 +228,42 @@ void TestMainWindow::controlsShareTheFormLook() {
     QVERIFY(group);
     QCOMPARE(group->role(), QAccessible::Grouping);
     QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Display mode"));
+}
+
+// Under a dark desktop palette, given before the window is built (as a platform theme does)
+// or while it runs, the colours the layout fixes keep dark text on them.
+void TestMainWindow::readableUnderADarkPalette_data() {
+    QTest::addColumn<bool>("whileRunning");
+    QTest::newRow("before the window") << false;
+    QTest::newRow("while it runs") << true;
+}
+
+void TestMainWindow::readableUnderADarkPalette() {
+    QFETCH(bool, whileRunning);
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(40, 40, 40));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(220, 220, 220));
+    if (whileRunning) {
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(field(1)->palette().color(QPalette::Button), QColor(40, 40, 40));
+    } else {
+        QApplication::setPalette(dark);
+        init();
+    }
+    const auto colour = [this](const char *name, QPalette::ColorRole role) {
+        return child<QWidget>(name)->palette().color(role);
+    };
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+    QCOMPARE(colour("TRadioGroupItem1", QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(colour("Label1", QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(colour("Label4", QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(field(3)->Color(), QColor(Qt::white));
+    QCOMPARE(colour("RyNumEdit3", QPalette::Text), QColor(Qt::black));
+    QCOMPARE(colour("Button11", QPalette::ButtonText), QColor(220, 220, 220));
+    QApplication::setPalette(original);
 }
 
 // --- Key map and presses --------------------------------------------------------------------

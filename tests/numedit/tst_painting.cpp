@@ -4,6 +4,7 @@
 #include "EditCaret.h"
 #include "RyNumEdit.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -94,6 +95,7 @@ private slots:
     void boldFontWidensCaret();
     void colourAndParent_data();
     void colourAndParent();
+    void systemColoursFollowThePalette();
 };
 
 void TestPainting::colours_data() {
@@ -415,6 +417,44 @@ void TestPainting::colourAndParent() {
     const QImage image = Grab(*e);
     const QRect client = e->contentsRect();
     QCOMPARE(Count(image, client, expected), client.width() * client.height());
+}
+
+// While Color and DisabledColor are the system colours, a palette changed at run time (a
+// desktop switching to a dark scheme) repaints with the new ones; a colour set stays.
+void TestPainting::systemColoursFollowThePalette() {
+    const QPalette original = QApplication::palette();
+    QWidget host;
+    host.resize(300, 60);
+    auto *system = new Edit(&host);
+    auto *custom = new Edit(&host);
+    custom->move(0, 30);
+    custom->SetColor(CustomColor);
+    for (Edit *e : {system, custom}) {
+        e->SetText("8");
+        e->SetTabStop(false); // nothing focused and selected when the window opens
+    }
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+
+    QPalette dark = original;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    QApplication::setPalette(dark);
+    const auto pixels = [](Edit *e, const QColor &c) {
+        return Count(Grab(*e), OnWidget(*e, e->GetNumberTextRect()), c);
+    };
+    QTRY_COMPARE(system->Color(), dark.color(QPalette::Base)); // delivered through the window
+    QVERIFY(pixels(system, dark.color(QPalette::Base)) > 0);
+    QVERIFY(pixels(system, dark.color(QPalette::Text)) > 0);
+    QCOMPARE(custom->Color(), CustomColor);
+    QVERIFY(pixels(custom, CustomColor) > 0);
+    QVERIFY(pixels(custom, dark.color(QPalette::Text)) > 0);
+    system->setEnabled(false);
+    QCOMPARE(system->DisabledColor(), QColor(120, 120, 120));
+    QVERIFY(pixels(system, QColor(120, 120, 120)) > 0);
+    QApplication::setPalette(original);
+    QTRY_COMPARE(system->Color(), original.color(QPalette::Base));
 }
 
 QTEST_MAIN(TestPainting)
