@@ -183,8 +183,8 @@ public:
     bool TabStop() const;
     void SetTabStop(bool Value);
     TImeMode ImeMode() const { return FImeMode; }
-    /// imDisable and imClose turn the input method off for the control: keys then arrive as
-    /// they are, without composing.
+    /// imDisable turns the input method off for the control: keys then arrive as they are,
+    /// without composing. imClose leaves it to the user to open, asking for Latin input.
     void SetImeMode(TImeMode Value);
     QString ImeName() const { return FImeName; }
     void SetImeName(const QString &Value) { FImeName = Value; }
@@ -449,6 +449,9 @@ private:
     QMetaObject::Connection FWindowFocusWatch;
     /// A left press that may become a click on release.
     bool FClickPending = false;
+    /// A button was pressed on the client area and is held: the moves and the release belong
+    /// to the client area wherever the pointer goes, as under the platform's mouse capture.
+    bool FMouseCaptured = false;
     /// PopupMenu has been assigned; until then it is the built-in menu.
     bool FPopupMenuAssigned = false;
 };

@@ -671,22 +671,26 @@ void tst_Keyboard::inputMethod() {
 void tst_Keyboard::imeMode_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("latin"); // asks the input method to start in direct input
 
-    QTest::newRow("imDisable") << int(TRyNumEdit::imDisable) << false;
-    QTest::newRow("imClose") << int(TRyNumEdit::imClose) << false;
-    QTest::newRow("imOpen") << int(TRyNumEdit::imOpen) << true;
+    QTest::newRow("imDisable") << int(TRyNumEdit::imDisable) << false << false;
+    QTest::newRow("imClose: the user may open it") << int(TRyNumEdit::imClose) << true << true;
+    QTest::newRow("imOpen") << int(TRyNumEdit::imOpen) << true << false;
 }
 
 void tst_Keyboard::imeMode() {
     QFETCH(int, mode);
     QFETCH(bool, enabled);
+    QFETCH(bool, latin);
     ShowForm();
     TRyNumEdit *edit = form->edit;
-    edit->SetImeMode(TRyNumEdit::imClose);
+    edit->SetImeMode(TRyNumEdit::imDisable);
     edit->SetImeMode(TRyNumEdit::TImeMode(mode));
     QCOMPARE(edit->testAttribute(Qt::WA_InputMethodEnabled), enabled);
     // What the input method asks the focused control.
     QCOMPARE(QInputMethod::queryFocusObject(Qt::ImEnabled, QVariant()).toBool(), enabled);
+    const int hints = QInputMethod::queryFocusObject(Qt::ImHints, QVariant()).toInt();
+    QCOMPARE(bool(hints & Qt::ImhPreferLatin), latin);
 }
 
 void tst_Keyboard::compositionPlace() {
