@@ -371,7 +371,9 @@ protected:
     /// Reformat, repaint and re-place the caret after the value text changed.
     void ValueChanged();
     /// Reformat, adjust the width, repaint and re-place the caret after a setting that the
-    /// display text depends on changed (the value text may have been refiltered too).
+    /// display text depends on changed (the value text may have been refiltered too). The
+    /// measurements kept of the value text are dropped: a derived control whose formatting or
+    /// widths depend on state of its own calls this when that state changes.
     void FormatChanged();
     /// Tells assistive technology that the displayed text changed.
     void NotifyAccessibility();
@@ -410,6 +412,35 @@ private:
         int64_t CW = 0, CH = 0, H = 0, W = 0, Lw = 0, Rw = 0, T = 0, Y = 0;
     };
     TRow Row() const;
+
+    /// What the layout measures of the value text, kept while the value text, the settings
+    /// and the font stay as they were, so that a value of megabytes is formatted and measured
+    /// once, not for every rectangle, paint and caret move.
+    struct TMeasures {
+        std::string Value;      ///< the value text measured
+        quint64 Generation = 0; ///< of the settings and font it was measured with
+        std::string Number;     ///< FormatNumber(Value)
+        bool Measured = false;  ///< the widths below are those of Value
+        int NumberWidth = 0;    ///< TextWidth(Number)
+        int AreaWidth = 0;      ///< NumberAreaWidth()
+        int InputWidth = 0;     ///< InputTextWidth(Value)
+        int LeftMarkWidth = 0;
+        int RightMarkWidth = 0;
+    };
+    /// FormatNumber(FValueText), formatted once for each value text and settings.
+    const std::string &FormattedNumber() const;
+    /// The measurements, taken once for each value text, settings and font.
+    const TMeasures &Measures() const;
+    /// The last text measured that is too long to lay out, and its width.
+    struct TLongText {
+        quint64 Generation = 0;
+        std::string Text;
+        int Width = 0;
+    };
+    mutable TMeasures FMeasures;
+    mutable TLongText FLongText;
+    /// Changes with every setting and font that formatting and measuring depend on.
+    quint64 FGeneration = 1;
 
     TAlignment FAlignment = taRightJustify;
     bool FArrowFocusMove = false;

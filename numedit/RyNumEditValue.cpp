@@ -263,6 +263,7 @@ std::string TRyNumEdit::GetText() const {
 }
 
 void TRyNumEdit::FormatChanged() {
+    ++FGeneration;
     FDisplayText = FormatDisplayText(FValueText);
     AdjustWidth();
     update();
@@ -283,7 +284,8 @@ size_t TRyNumEdit::FixedDigits(int Limit, size_t Held) {
 }
 
 std::string TRyNumEdit::FormatDisplayText(const std::string &Value) const {
-    std::string number = FormatNumber(Value);
+    // The value text's own number is formatted once, for the display and the layout.
+    std::string number = &Value == &FValueText ? FormattedNumber() : FormatNumber(Value);
     if (number.empty() || (FLeftMark.empty() && FRightMark.empty()))
         return number;
     std::string display;
@@ -444,15 +446,16 @@ std::string TRyNumEdit::FilterText(const std::string &Value) const {
 }
 
 std::string TRyNumEdit::StripLeadingZeros(const std::string &Value) const {
+    // Built in one piece: a sign, a "0" where one is due, and the rest after the zeros.
     const bool negative = Value.find('-') != std::string::npos;
-    std::string r = negative ? Value.substr(1) : Value;
-    const size_t k = std::min(r.find_first_not_of('0'), r.size());
-    r.erase(0, k);
-    if (r.empty() && k > 0)
-        r = "0";
-    if (!r.empty() && r[0] == '.')
-        r.insert(0, "0");
+    const size_t start = negative ? 1 : 0;
+    const size_t rest = std::min(Value.find_first_not_of('0', start), Value.size());
+    std::string r;
+    r.reserve(Value.size() + 1);
     if (negative)
-        r.insert(0, "-");
+        r += '-';
+    if ((rest == Value.size() && rest > start) || (rest < Value.size() && Value[rest] == '.'))
+        r += '0';
+    r.append(Value, rest, std::string::npos);
     return r;
 }
