@@ -258,6 +258,9 @@ def main():
             return False
         return True
 
+    build_dir = os.path.join(ROOT, args.build_dir)
+    workspace = Workspace(build_dir)
+    workspace.repair()
     mutants = [m for _, ms in sections for m in ms if chosen(m)]
     if args.show:
         for m in mutants:
@@ -271,12 +274,12 @@ def main():
         print('mutate: no mutant matches the selection', file=sys.stderr)
         return 2
 
-    build_dir = os.path.join(ROOT, args.build_dir)
     runner = Runner()
-    workspace = Workspace(build_dir)
 
     def on_signal(signum, _frame):
         raise Interrupted(signal.Signals(signum).name)
+    # Also when started with SIGINT ignored (in the background of a script).
+    signal.signal(signal.SIGINT, on_signal)
     signal.signal(signal.SIGTERM, on_signal)
     signal.signal(signal.SIGHUP, on_signal)
 
@@ -284,7 +287,6 @@ def main():
     started = time.monotonic()
     fates = []    # (mutant, fate, detail)
     try:
-        workspace.repair()
         print('Configuring and building %s (Release, tests, no sanitizers) ...' % args.build_dir)
         status, output = runner.run(
             ['cmake', '-S', '.', '-B', build_dir, '-DCMAKE_BUILD_TYPE=Release',
@@ -301,7 +303,7 @@ def main():
         def ctest(regex, timeout):
             return runner.run(['ctest', '--test-dir', build_dir, '-R', regex,
                                '-j%d' % args.jobs, '--timeout', '%d' % timeout,
-                               '--stop-on-failure', '--no-tests=error'], timeout + 30, env)
+                               '--stop-on-failure', '--no-tests=error'], timeout, env)
 
         # The tests each selection runs must pass on the clean tree; their time sets the limit.
         limits = {}
@@ -353,7 +355,7 @@ def main():
                 detail = ('%s; ' % detail if detail else '') + '%.0f s' % (time.monotonic() - t0)
                 fates.append((m, fate, detail))
             report(i, len(mutants), *fates[-1])
-    except (KeyboardInterrupt, Interrupted):
+    except Interrupted:
         runner.stop()
         print('\nmutate: interrupted; every source file is restored', file=sys.stderr)
         return 130
