@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running, testing, benchmarking and fuzzing Zelkor
-# need, when any of them is missing. Used by `make run`, `make test` and the other targets;
-# `install-deps.sh package` adds what building the Debian packages needs (`make package`).
+# Installs the Debian packages that building, running, testing, benchmarking, fuzzing and
+# mutating Zelkor need, when any of them is missing. Used by `make run`, `make test` and the
+# other targets; `install-deps.sh package` adds what building the Debian packages needs
+# (`make package`).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
     clang-14 libclang-rt-14-dev llvm-14 # libFuzzer and its sanitizers; llvm-symbolizer
     xvfb xauth xdotool imagemagick time
     desktop-file-utils appstream
+    python3 # make mutate
 )
 if [ "${1:-}" = package ]; then
     packages+=(build-essential debhelper dpkg-dev lintian)
