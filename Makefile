@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zelkor developers
+# SPDX-License-Identifier: MIT
 # Zelkor: the two commands that do all the set-up on a fresh Debian machine.
 #   make run   installs what is missing, builds and starts the calculator
 #   make test  installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer

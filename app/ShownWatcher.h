@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The start-up measurement hook: report when a window's first frame is on the screen, then quit.
 #pragma once
 

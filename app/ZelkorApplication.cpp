@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TZelkorApplication: start-up settings of the application and its exception message box.
 #include "ZelkorApplication.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TZelkorApplication: the application object: name, version, icon and the exception message box.
 #pragma once
 

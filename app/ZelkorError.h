@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // EZelkorError: the common base of the exceptions that the program's own framework code raises.
 #pragma once
 

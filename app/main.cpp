@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Zelkor: a calculator for durations in days, hours and minutes.
 #include "ShownWatcher.h"
 #include "TZELKF.h"

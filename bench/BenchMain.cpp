@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The entry point of the widget benchmarks: the control needs an application, not a display.
 #include <QApplication>
 

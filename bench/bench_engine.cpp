@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // One evaluation of the duration engine: trivially fast, kept as a guard against a slow one.
 #include "DurationEngine.h"
 

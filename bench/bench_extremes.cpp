@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // What one keystroke, one paint and one property write cost on a shown, focused control whose
 // digit limits are extreme (fixed digits ten million or 2^31 - 1 long). Each must stay within
 // about a millisecond whatever the settings. Also a keystroke, a paint and a paste with a value

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Processor time of a key press in the calculator window, beside its 100 ms visible press.
 #include "TZELKF.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Code-path benchmarks of the numeric edit control: the text filter, writes of Text and the
 // formatting of long values. Each runs at 1 KB, 64 KB and 1 MB and fits a complexity curve, so
 // anything worse than linear shows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Benchmarks of pasting large clipboard texts into TRyNumEdit.
 #include "RyNumEdit.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The start-up baseline: a plain Qt window with as many push buttons and edits as the calculator.
 // With --exit-on-shown it reports its first frame on the screen and quits (ShownWatcher.h).
 #include "ShownWatcher.h"

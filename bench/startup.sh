@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelkor developers
+# SPDX-License-Identifier: MIT
 # Start-up time, processor time and peak memory of zelkor against a plain Qt window with as many
 # push buttons and edits (bench/minimal_window.cpp). Builds nothing: point it at a build
 # directory (a Release build gives the meaningful figures) in which the targets zelkor and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The duration engine: the keypad operations on the calculator state and the display fields.
 #include "DurationEngine.h"
 

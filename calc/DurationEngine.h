@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The duration calculator: its state and every keypad operation, in whole minutes.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TEtchedGroupBox: the etched frame.
 #include "EtchedGroupBox.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TEtchedGroupBox: a group box drawn with the classic etched frame.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TZELKF: the main window's set-up, its click handlers, the dialog keys and the key map.
 #include "TZELKF.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TZELKF: the calculator's main window: its form, the button handlers and the keyboard.
 #pragma once
 

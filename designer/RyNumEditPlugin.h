@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The Qt Designer plugin of TRyNumEdit: puts the control in Designer's widget box.
 #pragma once
 

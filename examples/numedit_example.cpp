@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // A window of TRyNumEdits in typical settings, each with its Text shown live beside it.
 #include "RyNumEdit.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Input decoding, the application, property writes and the value text rules for the fuzz targets.
 #include "FuzzSupport.h"
 

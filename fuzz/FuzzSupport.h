@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // What the fuzz targets share: reading operations from the input bytes, the application they
 // run in, writes of the control's published properties with awkward values, and the rules a
 // value text must obey, stated independently of the control's own filter.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Fuzz target: key presses and mode changes on the duration engine behind three numeric fields
 // set up as the calculator window sets them up. After every step the fields, the indicator and
 // the state agree with a small model of the evaluation, computed in 64 bits and wrapped to 32.

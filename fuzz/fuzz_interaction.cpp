@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Fuzz target: one control in a window, driven by operations decoded from the input: keys with
 // any modifier set, characters, input method compositions and commits, the clipboard commands
 // and undo, the context menu, the mouse, focus, size, font, enabled state and property writes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Fuzz target: any bytes written into the value text through Text, the set-text window message,
 // paste and an input method commit, under settings taken from the first bytes. After each write
 // the value text obeys its rules, the display text is its formatting, and Text survives a round

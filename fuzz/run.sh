@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelkor developers
+# SPDX-License-Identifier: MIT
 # Runs every fuzz target for SECONDS, one after the other, from its seed corpus in
 # fuzz/corpus/<target>. What a run adds goes to WORK/corpus/<target> (the seed corpus in the
 # repository is only read), its full output to WORK/<target>.log and an input that breaks

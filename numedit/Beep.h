@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The system's default beep, behind a hook that tests replace to count beeps.
 #pragma once
 

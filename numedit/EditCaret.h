@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The control's own caret: a solid block that exists only while its owner has the focus.
 #pragma once
 

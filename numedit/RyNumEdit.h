@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TRyNumEdit: a single-line control that holds one number as text and shows it formatted.
 #pragma once
 

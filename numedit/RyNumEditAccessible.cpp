@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TRyNumEdit: what assistive technology reads and is told.
 #include "RyNumEditAccessible.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TRyNumEditAccessible: what assistive technology reads from and writes to a TRyNumEdit.
 #pragma once
 

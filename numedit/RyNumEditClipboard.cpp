@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TRyNumEdit: clipboard commands, undo and the built-in context menu.
 #include "RyNumEdit.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TRyNumEdit: dragging the control within the program, and drops of dragged controls onto it.
 #include "RyNumEdit.h"
 

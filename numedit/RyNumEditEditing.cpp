@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TRyNumEdit: calculator-style editing of the value text, the selection and one level of undo.
 #include "RyNumEdit.h"
 

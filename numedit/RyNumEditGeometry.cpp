@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TRyNumEdit: text widths, the layout rectangles, the caret and the automatic size.
 #include "EditCaret.h"
 #include "RyNumEdit.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TRyNumEdit: keys, characters, the input method, the mouse, focus and the window-text messages.
 #include "RyNumEdit.h"
 

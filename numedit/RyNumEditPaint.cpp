@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TRyNumEdit: the border, painting, and what follows a new parent, font, 3D look, state or size.
 #include "EditCaret.h"
 #include "RyNumEdit.h"

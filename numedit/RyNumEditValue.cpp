@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // TRyNumEdit: construction, the published properties and the value text with its formatting.
 #include "EditCaret.h"
 #include "RyNumEdit.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Text crossing between the control's code page 932 bytes and Qt's Unicode.
 #pragma once
 

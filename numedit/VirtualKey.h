@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Translation of Qt key events into the classic virtual-key codes and modifier sets.
 #pragma once
 

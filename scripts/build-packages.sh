@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelkor developers
+# SPDX-License-Identifier: MIT
 # Builds the Debian packages of Zelkor and its numeric edit library into build/packages and
 # checks them with lintian. Used by `make package`.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelkor developers
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running, testing, benchmarking, fuzzing and
 # mutating Zelkor need, when any of them is missing. Used by `make run`, `make test` and the
 # other targets; `install-deps.sh package` adds what building the Debian packages needs

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zelkor developers
+# SPDX-License-Identifier: MIT
 """Mutation check of the test suite: applies the faults listed in tests/mutants.txt one at a
 time, rebuilds, runs the tests that can see the changed file and reports which faults no test
 caught. Run by `make mutate`; see the list file for its format."""

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The application object: its identity and the message box for errors escaping an event.
 #include "ZelkorApplication.h"
 #include "ZelkorError.h"

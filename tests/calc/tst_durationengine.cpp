@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The duration engine driven through key sequences against real six-digit numeric fields.
 #include "DurationEngine.h"
 #include "RyNumEdit.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The main window: layout, key map, visible presses, dialog keys and the mode choice.
 #include "RyNumEdit.h"
 #include "TestRows.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Uses the installed control from a form and from code; exits 0 when both behave.
 #include "RyNumEdit.h"
 #include "ui_consumer.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zelkor developers
+# SPDX-License-Identifier: MIT
 # Installs the build into a fresh prefix, then builds and runs the consumer against that prefix
 # only, once through the CMake package and once through pkg-config.
 #   cmake -DBUILD_DIR=... -DWORK_DIR=... -DSOURCE_DIR=... -DCXX=... -DFLAGS=... -P run.cmake

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The control as Qt Designer sees it: the plugin loaded from the build, the instances it creates
 // (design mode on the forms being edited, run mode in a preview), and a form saved by Designer,
 // compiled by uic, that must build the control with exactly the values it stores.

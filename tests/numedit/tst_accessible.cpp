@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // What assistive technology reads from a numeric edit control, writes to it and is told.
 #include "RyNumEdit.h"
 #include "TestRows.h"

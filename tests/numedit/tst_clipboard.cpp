@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Copy, cut, paste and undo, and the built-in context menu that offers them.
 #include "RyNumEdit.h"
 #include "TestRows.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Editing the value text key by key: limits, beeps, the sign, deletion, selection and undo.
 #include "Beep.h"
 #include "EditCaret.h"

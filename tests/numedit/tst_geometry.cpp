@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Layout geometry: text widths, the row's rectangles, the caret point and the automatic size.
 // Every expected pixel is derived from the control's own font: widths from QFontMetrics, the
 // text height from its pixel size.

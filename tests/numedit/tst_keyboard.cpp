@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Keys, typed characters and input method commits reaching TRyNumEdit through Qt's events.
 #include "Beep.h"
 #include "RyNumEdit.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Mouse presses, double clicks and drags, focus entry and exit, the caret and the context menu
 // of TRyNumEdit, driven through the window system layer so Qt orders the events as it would
 // for a real mouse.

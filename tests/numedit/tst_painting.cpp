@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Painting and sizing: colours of the band, the marks and the number, the border, the font and
 // the colour a control takes when it gets a parent. Pixels are checked at places derived from
 // the control's own rectangles, never against stored pictures.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Code page 932 <-> Unicode conversion, and how its results meet the control's text filter.
 #include "RyNumEdit.h"
 #include "ShiftJis.h"

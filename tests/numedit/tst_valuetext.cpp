@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // The value text: filtering, leading zeros, formatting, the Text property and the writers.
 #include "RyNumEdit.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
 // Reading and writing TRyNumEdit's window text: buffer limits and the text filter.
 #include "Beep.h"
 #include "RyNumEdit.h"
