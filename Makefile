@@ -15,7 +15,8 @@ FUZZ_TIME   ?= 60
 FUZZ_CHECK_TIME ?= 5
 PREFIX      ?= /usr/local
 
-.PHONY: run test deps build example bench fuzz fuzz-build mutate install package clean
+.PHONY: run test deps build example bench fuzz fuzz-build mutate install package abi-baseline \
+        symbols clean
 
 deps:
 	@scripts/install-deps.sh
@@ -39,9 +40,11 @@ example: build
 	fi
 	$(RELEASE_DIR)/examples/numedit_example
 
+# Every check is asked for (ON), so that a missing tool fails here rather than skipping a check.
 test: deps fuzz-build
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DZELKOR_SANITIZE=ON -DZELKOR_WERROR=ON \
-	    -DZELKOR_BENCHMARKS=OFF
+	    -DZELKOR_BENCHMARKS=OFF -DZELKOR_TESTS=ON -DZELKOR_DESIGNER_PLUGIN=ON \
+	    -DZELKOR_METADATA_CHECKS=ON -DZELKOR_ABI_CHECK=ON -DZELKOR_REUSE_LINT=ON
 	cmake --build $(TEST_DIR) -j$(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 	rm -rf $(FUZZ_DIR)/check
@@ -72,11 +75,22 @@ mutate: deps
 install: build
 	cmake --install $(RELEASE_DIR)
 
+# Rewrites the library's ABI baseline numedit/abi/RyNumEdit.abi from the optimised build with
+# debug information (at a release: README, "Versions and the binary interface").
+abi-baseline: build
+	cmake --build $(RELEASE_DIR) --target abi-baseline
+
 # Debian packages of the calculator, the library, its development files and the Designer
 # plugin, checked by lintian, in build/packages.
 package:
 	@scripts/install-deps.sh package
 	scripts/build-packages.sh
+
+# Rewrites the Debian symbols file of librynumedit1 from a package build (README, "Versions and
+# the binary interface"); VERSION= is the library version that first has the new symbols.
+symbols:
+	@scripts/install-deps.sh package
+	scripts/build-packages.sh --symbols $(VERSION)
 
 clean:
 	rm -rf build

@@ -5,6 +5,7 @@
 
 #include "VirtualKey.h"
 #include "rynumedit_export.h"
+#include "rynumedit_version.h"
 
 #include <QColor>
 #include <QDrag>

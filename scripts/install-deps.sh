@@ -15,10 +15,12 @@ packages=(
     clang-14 libclang-rt-14-dev llvm-14 # libFuzzer and its sanitizers; llvm-symbolizer
     xvfb xauth xdotool imagemagick time
     desktop-file-utils appstream
+    reuse # the licence check
+    abigail-tools # the library's ABI check (abidiff) and its baseline (abidw)
     python3 # make mutate
 )
 if [ "${1:-}" = package ]; then
-    packages+=(build-essential debhelper dpkg-dev lintian)
+    packages+=(build-essential debhelper dpkg-dev lintian pkg-kde-tools)
 fi
 
 missing=()

@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // Uses the installed control from a form and from code; exits 0 when both behave.
-#include "RyNumEdit.h"
+#include <RyNumEdit/RyNumEdit.h> // the form's header includes it as "RyNumEdit.h"
 #include "ui_consumer.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
 #include <cstdio>
+
+static_assert(RYNUMEDIT_VERSION >= RYNUMEDIT_VERSION_CHECK(1, 0, 0) &&
+                  RYNUMEDIT_VERSION < RYNUMEDIT_VERSION_CHECK(2, 0, 0),
+              "built against RyNumEdit 1.x");
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -28,7 +32,8 @@ int main(int argc, char *argv[]) {
 
     const bool ok = ui.Price->DisplayText() == "1,234.50" && typed->text() == "42" &&
                     changes == 2 && typed->BuiltInPopup() && !typed->IsDesigning();
-    std::printf("form: %s, typed: %s, changes: %d\n", ui.Price->DisplayText().c_str(),
+    std::printf("RyNumEdit %s: form: %s, typed: %s, changes: %d\n", RYNUMEDIT_VERSION_STRING,
+                ui.Price->DisplayText().c_str(),
                 qPrintable(typed->text()), changes);
     return ok ? 0 : 1;
 }
