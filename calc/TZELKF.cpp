@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QThread>
 
+using namespace RyNumEdit;
+
 const QColor TZELKF::Silver(0xC0, 0xC0, 0xC0);
 
 TZELKF::TZELKF(QWidget *parent) : QWidget(parent), FUi(std::make_unique<Ui::TZELKF>()) {

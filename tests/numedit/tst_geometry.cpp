@@ -9,6 +9,8 @@
 
 #include <climits>
 
+using namespace RyNumEdit;
+
 namespace {
 
 using Edit = TRyNumEdit;

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+using namespace RyNumEdit;
+
 using testrows::Row;
 
 namespace {

@@ -1,8 +1,10 @@
 // Translation of Qt key events into virtual-key codes and modifier sets.
-#include "VirtualKey.h"
+#include "RyNumEditKeys.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+
+namespace RyNumEdit {
 
 namespace {
 
@@ -243,3 +245,5 @@ TVirtualKey TranslateKey(const QKeyEvent &e) {
         k.Shift.Shift = true;
     return k;
 }
+
+} // namespace RyNumEdit
