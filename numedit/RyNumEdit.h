@@ -157,7 +157,8 @@ public:
     TRyNumEditOptions Options() const { return FOptions; }
     void SetOptions(TRyNumEditOptions Value) { FOptions = Value; }
     bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool Value) { FReadOnly = Value; }
+    /// A read-only control takes no text, so it also turns the input method off for itself.
+    void SetReadOnly(bool Value);
     int RightMargin() const { return FRightMargin; }
     void SetRightMargin(int Value);
     QString RightMark() const;
@@ -179,7 +180,7 @@ public:
     void SetTabStop(bool Value);
     TImeMode ImeMode() const { return FImeMode; }
     /// imDisable and imClose turn the input method off for the control: keys then arrive as
-    /// they are, without composing.
+    /// they are, without composing. While ReadOnly it is off whatever the mode.
     void SetImeMode(TImeMode Value);
     QString ImeName() const { return FImeName; }
     void SetImeName(const QString &Value) { FImeName = Value; }

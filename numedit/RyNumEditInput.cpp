@@ -273,13 +273,29 @@ void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
     e->accept();
 }
 
+namespace {
+
+/// Turns the input method on or off for Edit by its ReadOnly and ImeMode. Qt tells the input
+/// method at once when the control has the focus.
+void ApplyInputMethodState(TRyNumEdit *Edit) {
+    // Closed and disabled are one here: the platform has no open state of its own to keep.
+    const TRyNumEdit::TImeMode mode = Edit->ImeMode();
+    const bool modeOn = mode != TRyNumEdit::imDisable && mode != TRyNumEdit::imClose;
+    Edit->setAttribute(Qt::WA_InputMethodEnabled, modeOn && !Edit->ReadOnly());
+}
+
+} // namespace
+
+void TRyNumEdit::SetReadOnly(bool Value) {
+    FReadOnly = Value;
+    ApplyInputMethodState(this);
+}
+
 void TRyNumEdit::SetImeMode(TImeMode Value) {
     if (Value == FImeMode)
         return;
     FImeMode = Value;
-    // Qt tells the input method at once when the control has the focus. Closed and disabled
-    // are one here: the platform has no open state of its own to keep.
-    setAttribute(Qt::WA_InputMethodEnabled, Value != imDisable && Value != imClose);
+    ApplyInputMethodState(this);
 }
 
 QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
@@ -294,7 +310,9 @@ QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     case Qt::ImFont:
         return font();
     case Qt::ImHints:
-        return int(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText);
+        // A formatted number is what Wayland's text input protocols know; a preference for
+        // digits they have no word for.
+        return int(Qt::ImhFormattedNumbersOnly | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText);
     case Qt::ImSurroundingText:
         return cp932::ToUnicode(FValueText);
     case Qt::ImCursorPosition:

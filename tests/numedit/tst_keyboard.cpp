@@ -649,8 +649,9 @@ void tst_Keyboard::inputMethod() {
     ShowForm();
     TRyNumEdit *edit = form->edit;
     edit->SetReadOnly(readOnly);
-    QVERIFY(edit->testAttribute(Qt::WA_InputMethodEnabled));
-    QVERIFY(static_cast<QWidget *>(edit)->inputMethodQuery(Qt::ImEnabled).toBool());
+    // A read-only control keeps the input method off; should a commit still arrive, it is
+    // refused as a typed character would be.
+    QCOMPARE(static_cast<QWidget *>(edit)->inputMethodQuery(Qt::ImEnabled).toBool(), !readOnly);
 
     for (const QString &commit : commits) {
         const QString before = edit->text();
@@ -670,23 +671,33 @@ void tst_Keyboard::inputMethod() {
 
 void tst_Keyboard::imeMode_data() {
     QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("readOnly");
     QTest::addColumn<bool>("enabled");
 
-    QTest::newRow("imDisable") << int(TRyNumEdit::imDisable) << false;
-    QTest::newRow("imClose") << int(TRyNumEdit::imClose) << false;
-    QTest::newRow("imOpen") << int(TRyNumEdit::imOpen) << true;
+    QTest::newRow("imDisable") << int(TRyNumEdit::imDisable) << false << false;
+    QTest::newRow("imClose") << int(TRyNumEdit::imClose) << false << false;
+    QTest::newRow("imOpen") << int(TRyNumEdit::imOpen) << false << true;
+    QTest::newRow("imOpen, read-only") << int(TRyNumEdit::imOpen) << true << false;
+    QTest::newRow("imDontCare, read-only") << int(TRyNumEdit::imDontCare) << true << false;
 }
 
 void tst_Keyboard::imeMode() {
     QFETCH(int, mode);
+    QFETCH(bool, readOnly);
     QFETCH(bool, enabled);
     ShowForm();
     TRyNumEdit *edit = form->edit;
+    // The mode is set while read-only; clearing ReadOnly brings back what the mode says.
+    edit->SetReadOnly(true);
     edit->SetImeMode(TRyNumEdit::imClose);
     edit->SetImeMode(TRyNumEdit::TImeMode(mode));
+    edit->SetReadOnly(readOnly);
     QCOMPARE(edit->testAttribute(Qt::WA_InputMethodEnabled), enabled);
     // What the input method asks the focused control.
     QCOMPARE(QInputMethod::queryFocusObject(Qt::ImEnabled, QVariant()).toBool(), enabled);
+    // Wayland's text input protocols know a formatted number; they have no preference for digits.
+    QCOMPARE(QInputMethod::queryFocusObject(Qt::ImHints, QVariant()).toInt(),
+             int(Qt::ImhFormattedNumbersOnly | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText));
 }
 
 void tst_Keyboard::compositionPlace() {
