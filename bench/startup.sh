@@ -16,6 +16,7 @@
 #   peak RSS  maximum resident set size of the whole run, from /usr/bin/time
 # Each figure is the median of the runs, with the interquartile range (25th to 75th percentile)
 # as its spread; the ratios are those of the medians. Without $DISPLAY an Xvfb server is started.
+# Then zelkor runs the same way on Wayland (a headless Weston of its own) beside X11 once more.
 set -euo pipefail
 
 build=${1:?usage: startup.sh BUILD_DIR [RUNS]}
@@ -99,20 +100,23 @@ quartiles() {
         END { v[NR + 1] = v[NR]; printf "%.1f %.1f %.1f\n", q(0.5), q(0.25), q(0.75) }'
 }
 
+# The figures of the runs in file $2: sets stat[$1.COLUMN] and prints them as a row named $1.
 declare -A stat
-for name in "${names[@]}"; do
+summarise() {
+    local column
     for column in 1 2 3; do
-        stat[$name.$column]=$(quartiles "$tmp/$name" "$column")
+        stat[$1.$column]=$(quartiles "$2" "$column")
     done
-done
-
-printf '%-16s %24s %24s %26s\n' program "start-up ms (IQR)" "CPU ms (IQR)" "peak RSS KiB (IQR)"
-for name in "${names[@]}"; do
-    awk -v name="$name" -v t="${stat[$name.1]}" -v c="${stat[$name.2]}" -v m="${stat[$name.3]}" 'BEGIN {
+    awk -v name="$1" -v t="${stat[$1.1]}" -v c="${stat[$1.2]}" -v m="${stat[$1.3]}" 'BEGIN {
         split(t, T, " "); split(c, C, " "); split(m, M, " ")
         printf "%-16s %8.1f (%5.1f-%5.1f) %9.1f (%5.1f-%5.1f) %9.0f (%6.0f-%6.0f)\n", name,
             T[1] / 1000, T[2] / 1000, T[3] / 1000, C[1] / 1000, C[2] / 1000, C[3] / 1000, M[1], M[2], M[3]
     }'
+}
+
+printf '%-16s %24s %24s %26s\n' program "start-up ms (IQR)" "CPU ms (IQR)" "peak RSS KiB (IQR)"
+for name in "${names[@]}"; do
+    summarise "$name" "$tmp/$name"
 done
 awk -v z="${stat[zelkor.1]} ${stat[zelkor.2]} ${stat[zelkor.3]}" \
     -v b="${stat[minimal_window.1]} ${stat[minimal_window.2]} ${stat[minimal_window.3]}" \
@@ -157,14 +161,7 @@ fi
 echo
 printf '%-16s %24s %24s %26s\n' "zelkor on" "start-up ms (IQR)" "CPU ms (IQR)" "peak RSS KiB (IQR)"
 for platform in x11 wayland; do
-    for column in 1 2 3; do
-        stat[$platform.$column]=$(quartiles "$tmp/$platform" "$column")
-    done
-    awk -v name="$platform" -v t="${stat[$platform.1]}" -v c="${stat[$platform.2]}" -v m="${stat[$platform.3]}" 'BEGIN {
-        split(t, T, " "); split(c, C, " "); split(m, M, " ")
-        printf "%-16s %8.1f (%5.1f-%5.1f) %9.1f (%5.1f-%5.1f) %9.0f (%6.0f-%6.0f)\n", name,
-            T[1] / 1000, T[2] / 1000, T[3] / 1000, C[1] / 1000, C[2] / 1000, C[3] / 1000, M[1], M[2], M[3]
-    }'
+    summarise "$platform" "$tmp/$platform"
 done
 awk -v x="${stat[x11.1]} ${stat[x11.2]} ${stat[x11.3]}" \
     -v w="${stat[wayland.1]} ${stat[wayland.2]} ${stat[wayland.3]}" -v n="$runs" 'BEGIN {
