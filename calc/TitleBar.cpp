@@ -131,6 +131,12 @@ QStyle::SubControl TTitleBar::HitTest(const QPoint &Pos) const {
     return style()->hitTestComplexControl(QStyle::CC_TitleBar, &option, Pos, this);
 }
 
+QRect TTitleBar::SubControlRect(QStyle::SubControl Control) const {
+    QStyleOptionTitleBar option;
+    InitStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_TitleBar, &option, Control, this);
+}
+
 void TTitleBar::paintEvent(QPaintEvent *) {
     QStyleOptionTitleBar option;
     InitStyleOption(&option);

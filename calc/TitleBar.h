@@ -37,6 +37,8 @@ public:
     static bool ClientPlacesWindows();
 
     QSize sizeHint() const override;
+    /// Where a part of the bar is (a button, the title); empty for a part the flags leave out.
+    QRect SubControlRect(QStyle::SubControl Control) const;
 
 protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;
