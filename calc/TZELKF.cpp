@@ -13,9 +13,12 @@
 #include <QScreen>
 #include <QThread>
 
+const QColor TZELKF::Silver(0xC0, 0xC0, 0xC0);
+
 TZELKF::TZELKF(QWidget *parent) : QWidget(parent), FUi(std::make_unique<Ui::TZELKF>()) {
     SetClassLook();
     FUi->setupUi(this);
+    SetPanelLook();
     SetPressWait(nullptr);
     // A dialog-like frame without a maximise box; the form fixes the size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -70,8 +73,12 @@ void TZELKF::PinFontSizes() {
         w->setFont(f);
     };
     pin(this, 12);
-    for (TRyNumEdit *edit : {FUi->RyNumEdit1, FUi->RyNumEdit2, FUi->RyNumEdit3})
+    for (TRyNumEdit *edit : {FUi->RyNumEdit1, FUi->RyNumEdit2, FUi->RyNumEdit3}) {
         pin(edit, 16);
+        // The fields size themselves to their font's whole cell and margins (21 pixels); the
+        // form lays them out 20 high, and the text row reaches into the bottom margin.
+        edit->resize(edit->width(), FieldHeight);
+    }
     pin(FUi->Label4, 21);
 }
 
@@ -82,8 +89,12 @@ void TZELKF::SetClassLook() {
     // The form is silver. A palette set on the window itself would reach each control as a
     // copy of its own, and the style caches the button faces it draws by palette, so each of
     // the 29 buttons would be drawn from scratch.
+    //
+    // The captions of the radio group are drawn on the silver, so they stay dark under a dark
+    // desktop palette; the buttons and the radio indicators follow the desktop.
     QPalette silver;
-    silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    silver.setColor(QPalette::Window, Silver);
+    silver.setColor(QPalette::WindowText, Qt::black);
     QApplication::setPalette(silver, staticMetaObject.className());
     // The fonts are hinted by their own instructions. The light hinting that desktops choose
     // means FreeType's auto-hinter, which before hinting the first full-width sign (＋ － ＝)
@@ -91,6 +102,26 @@ void TZELKF::SetClassLook() {
     QFont hinted;
     hinted.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(hinted, staticMetaObject.className());
+}
+
+void TZELKF::SetPanelLook() {
+    // The form makes the panel white whatever the desktop's colours; the fields on it are
+    // white too (their colour is the base colour), and captions, indicator and fields keep
+    // their dark text.
+    QPalette panel = FUi->Panel1->palette();
+    panel.setColor(QPalette::WindowText, Qt::black);
+    panel.setColor(QPalette::Base, Qt::white);
+    panel.setColor(QPalette::Text, Qt::black);
+    FUi->Panel1->setPalette(panel);
+}
+
+void TZELKF::changeEvent(QEvent *Event) {
+    // A new application palette (a desktop switching its colour scheme) drops the palettes
+    // given to classes: the window's silver is given again.
+    if (Event->type() == QEvent::PaletteChange &&
+        QApplication::palette(staticMetaObject.className()).color(QPalette::Window) != Silver)
+        SetClassLook();
+    QWidget::changeEvent(Event);
 }
 
 void TZELKF::CentreOnScreen() {
@@ -223,7 +254,7 @@ bool TZELKF::eventFilter(QObject *Watched, QEvent *Event) {
         // the focus (or to the window when nothing has it), is previewed.
         QWidget *focused = focusWidget();
         if (Watched == (focused ? focused : this) &&
-            PreviewKey(TranslateKey(*static_cast<QKeyEvent *>(Event))))
+            PreviewKey(KeyMapKey(*static_cast<QKeyEvent *>(Event))))
             return true;
     }
     return QWidget::eventFilter(Watched, Event);
@@ -268,6 +299,48 @@ bool TZELKF::DialogKey(QWidget *Focused, const TVirtualKey &Key) {
     default:
         return false;
     }
+}
+
+TVirtualKey TZELKF::KeyMapKey(const QKeyEvent &Event) {
+    TVirtualKey k = TranslateKey(Event);
+    if (Event.modifiers().testFlag(Qt::KeypadModifier))
+        return k;
+    const int key = Event.key();
+    switch (key) {
+    case Qt::Key_Asterisk:
+        k.Code = vk::Oem1;
+        return k;
+    case Qt::Key_Plus:
+        k.Code = vk::OemPlus;
+        return k;
+    case Qt::Key_Minus:
+        // With Shift held it stays the minus key with Shift: "=".
+        k.Code = vk::OemMinus;
+        return k;
+    case Qt::Key_Equal:
+        k.Code = vk::OemMinus;
+        k.Shift.Shift = true;
+        return k;
+    case Qt::Key_Slash:
+        k.Code = vk::Oem2;
+        return k;
+    case Qt::Key_Underscore:
+        // Shift with the minus key, except on the Japanese layout, whose "_" has a key of its
+        // own (and whose minus key types "=" with Shift).
+        k.Code = k.Shift.Shift && KeyCodeByPlace(Event) != vk::Oem102 ? vk::OemMinus : 0;
+        return k;
+    default:
+        break;
+    }
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        k.Code = static_cast<quint16>(vk::Digit0 + (key - Qt::Key_0));
+        return k;
+    }
+    // Any other character of a symbol key is none of the map's.
+    if (k.Code == vk::Oem1 || k.Code == vk::OemPlus || k.Code == vk::OemMinus ||
+        k.Code == vk::Oem2)
+        k.Code = 0;
+    return k;
 }
 
 void TZELKF::FormKeyDown(quint16 &Key, TShiftState Shift) {

@@ -13,6 +13,7 @@
 #include <string>
 
 class QButtonGroup;
+class QKeyEvent;
 class QPushButton;
 class TRyNumEdit;
 
@@ -37,6 +38,8 @@ public:
     /// call once before the window is created.
     static void SubstituteFonts();
 
+    /// The height the form gives the three display fields.
+    static constexpr int FieldHeight = 20;
     /// How long a key press holds its button down, in milliseconds.
     static constexpr int PressMilliseconds = 100;
     /// Replaces the blocking wait of a key press; it is given the time to wait in milliseconds.
@@ -47,6 +50,12 @@ public:
 
     /// The key map: presses the button of a mapped key and sets Key to 0; leaves any other key.
     void FormKeyDown(quint16 &Key, TShiftState Shift);
+    /// The key a key event is to the key map. What the key types decides where the map knows
+    /// the character (a digit, * + - / =, D or H), read as the key that carries it on the
+    /// Japanese layout, whatever layout and modifiers typed it. Otherwise the numeric pad and
+    /// the named keys go by key, a key of the digit row falls back to its digit by its place,
+    /// and the minus key with Shift (which types "_" on most layouts) stays "=".
+    static TVirtualKey KeyMapKey(const QKeyEvent &Event);
 
 public slots:
     void FormCreate();
@@ -61,6 +70,7 @@ public slots:
     void TRadioGroupClick();
 
 protected:
+    void changeEvent(QEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
     bool focusNextPrevChild(bool Next) override;
     void moveEvent(QMoveEvent *Event) override;
@@ -77,6 +87,10 @@ private:
     void PinFontSizes();
     /// The colour and font hinting of every TZELKF, set for the class before the form is built.
     static void SetClassLook();
+    /// The colours the layout fixes, with the dark text that keeps what is drawn on them
+    /// readable under any desktop palette.
+    static const QColor Silver;
+    void SetPanelLook();
     /// Centres the framed window on the screen's available area.
     void CentreOnScreen();
 

@@ -134,7 +134,9 @@ public:
     void SetDecimalFixed(bool Value);
     int DecimalLength() const { return FDecimalLength; }
     void SetDecimalLength(int Value);
-    QColor DisabledColor() const { return FDisabledColor; }
+    /// The text colour while disabled: the palette's disabled text colour (clGrayText), followed
+    /// as the palette changes, until another colour is set; an invalid QColor returns to it.
+    QColor DisabledColor() const;
     void SetDisabledColor(const QColor &Value);
     bool EnterFocusMove() const { return FEnterFocusMove; }
     void SetEnterFocusMove(bool Value) { FEnterFocusMove = Value; }
@@ -172,15 +174,19 @@ public:
     QString text() const;
     void setText(const QString &Value);
 
-    QColor Color() const { return FColor; }
+    /// The background: the palette's base colour (clWindow), followed as the palette changes,
+    /// until another colour is set; an invalid QColor returns to it. Getting a parent returns
+    /// to it too, so a colour set before that does not last.
+    QColor Color() const;
     void SetColor(const QColor &Value);
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool Value);
     bool TabStop() const;
     void SetTabStop(bool Value);
     TImeMode ImeMode() const { return FImeMode; }
-    /// imDisable and imClose turn the input method off for the control: keys then arrive as
-    /// they are, without composing. While ReadOnly it is off whatever the mode.
+    /// imDisable turns the input method off for the control: keys then arrive as they are,
+    /// without composing. imClose leaves it to the user to open, asking for Latin input.
+    /// While ReadOnly it is off whatever the mode.
     void SetImeMode(TImeMode Value);
     QString ImeName() const { return FImeName; }
     void SetImeName(const QString &Value) { FImeName = Value; }
@@ -367,7 +373,9 @@ protected:
     /// Reformat, repaint and re-place the caret after the value text changed.
     void ValueChanged();
     /// Reformat, adjust the width, repaint and re-place the caret after a setting that the
-    /// display text depends on changed (the value text may have been refiltered too).
+    /// display text depends on changed (the value text may have been refiltered too). The
+    /// measurements kept of the value text are dropped: a derived control whose formatting or
+    /// widths depend on state of its own calls this when that state changes.
     void FormatChanged();
     /// Tells assistive technology that the displayed text changed.
     void NotifyAccessibility();
@@ -407,6 +415,35 @@ private:
     };
     TRow Row() const;
 
+    /// What the layout measures of the value text, kept while the value text, the settings
+    /// and the font stay as they were, so that a value of megabytes is formatted and measured
+    /// once, not for every rectangle, paint and caret move.
+    struct TMeasures {
+        std::string Value;      ///< the value text measured
+        quint64 Generation = 0; ///< of the settings and font it was measured with
+        std::string Number;     ///< FormatNumber(Value)
+        bool Measured = false;  ///< the widths below are those of Value
+        int NumberWidth = 0;    ///< TextWidth(Number)
+        int AreaWidth = 0;      ///< NumberAreaWidth()
+        int InputWidth = 0;     ///< InputTextWidth(Value)
+        int LeftMarkWidth = 0;
+        int RightMarkWidth = 0;
+    };
+    /// FormatNumber(FValueText), formatted once for each value text and settings.
+    const std::string &FormattedNumber() const;
+    /// The measurements, taken once for each value text, settings and font.
+    const TMeasures &Measures() const;
+    /// The last text measured that is too long to lay out, and its width.
+    struct TLongText {
+        quint64 Generation = 0;
+        std::string Text;
+        int Width = 0;
+    };
+    mutable TMeasures FMeasures;
+    mutable TLongText FLongText;
+    /// Changes with every setting and font that formatting and measuring depend on.
+    quint64 FGeneration = 1;
+
     TAlignment FAlignment = taRightJustify;
     bool FArrowFocusMove = false;
     bool FAutoSelect = true;
@@ -416,7 +453,7 @@ private:
     bool FComma = true;
     bool FDecimalFixed = false;
     int FDecimalLength = 3;
-    QColor FDisabledColor;
+    QColor FDisabledColor; ///< invalid while it is the system colour
     bool FEnterFocusMove = false;
     bool FErrorBeep = true;
     bool FHideSelection = true;
@@ -432,7 +469,7 @@ private:
     std::string FRightMark;
     int FTopMargin = 2;
     TVertAlignment FVertAlignment = taVCenter;
-    QColor FColor;
+    QColor FColor; ///< invalid while it is the system colour
     bool FCtl3D = true;
     TImeMode FImeMode = imDontCare;
     QString FImeName;
@@ -445,6 +482,9 @@ private:
     QMetaObject::Connection FWindowFocusWatch;
     /// A left press that may become a click on release.
     bool FClickPending = false;
+    /// A button was pressed on the client area and is held: the moves and the release belong
+    /// to the client area wherever the pointer goes, as under the platform's mouse capture.
+    bool FMouseCaptured = false;
     /// PopupMenu has been assigned; until then it is the built-in menu.
     bool FPopupMenuAssigned = false;
 };

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <typeinfo>
 
 namespace {
 
@@ -62,8 +63,8 @@ CharKind Classify(const std::string &Bytes, size_t At, size_t Length) {
 /// converting and copying all of a large clipboard text would otherwise be the whole cost of
 /// a paste. Commas alone could still make that beginning long, so a run of commas is kept as
 /// one (the filter skips them, noting only that something came first) and full-width commas,
-/// which its folding drops, are left out. (A derived control whose FilterText takes other
-/// characters sees the text cut at the first of them.)
+/// which its folding drops, are left out. Only the built-in filter is read this way: a derived
+/// control's FilterText sees the whole text.
 std::string NumericPrefix(const QString &Text, std::uint64_t Budget) {
     std::string prefix;
     std::uint64_t numeric = 0;
@@ -251,10 +252,17 @@ void TRyNumEdit::CutToClipboard() {
 void TRyNumEdit::PasteFromClipboard() {
     if (!ClipboardHasText())
         return;
-    // Past a sign, a point and the digit limits the filter reads nothing but commas.
-    const std::uint64_t budget = std::uint64_t{2} + static_cast<std::uint64_t>(FIntegerLength) +
-                                 static_cast<std::uint64_t>(FDecimalLength);
-    const std::string pasted = NumericPrefix(QApplication::clipboard()->text(), budget);
+    const QString text = QApplication::clipboard()->text();
+    std::string pasted;
+    if (typeid(*this) == typeid(TRyNumEdit)) {
+        // Past a sign, a point and the digit limits the filter reads nothing but commas.
+        const std::uint64_t budget = std::uint64_t{2} +
+                                     static_cast<std::uint64_t>(FIntegerLength) +
+                                     static_cast<std::uint64_t>(FDecimalLength);
+        pasted = NumericPrefix(text, budget);
+    } else {
+        pasted = cp932::FromUnicode(text);
+    }
     SaveUndo();
     // A selection is replaced; otherwise the text is appended to the value.
     FValueText = FilterText(FSelLength != 0 ? pasted : FValueText + pasted);

@@ -32,6 +32,17 @@ TRect RowRect(int64_t X, int64_t W, int64_t Y, int64_t H) {
     return TRect{Coordinate(X), Coordinate(Y), Coordinate(X + W), Coordinate(Y + H)};
 }
 
+/// Sign, integer, point and decimals in one text.
+std::string Joined(const TNumberParts &N) {
+    std::string text;
+    text.reserve(N.Sign.size() + N.Integer.size() + N.Point.size() + N.Decimals.size());
+    text += N.Sign;
+    text += N.Integer;
+    text += N.Point;
+    text += N.Decimals;
+    return text;
+}
+
 /// A widget size computed in 64 bits, within what Qt accepts.
 int WidgetSize(int64_t v) {
     return static_cast<int>(std::clamp<int64_t>(v, 0, QWIDGETSIZE_MAX));
@@ -42,13 +53,49 @@ int WidgetSize(int64_t v) {
 int TRyNumEdit::TextWidth(const std::string &S) const {
     if (S.empty())
         return 0;
-    const QString text = cp932::ToUnicode(S);
-    if (text.size() <= TextAdvances::LaidOutLength)
-        return QFontMetrics(font()).horizontalAdvance(text) + 1;
-    // Far wider than any control: added up, not laid out (and kept within an int).
-    return static_cast<int>(
-               std::min<qint64>(qRound64(TextAdvances(font()).Sum(text)), INT_MAX - 1)) +
-           1;
+    // A character is one or two bytes: only a text this short can be short enough to lay out.
+    if (S.size() <= 2 * size_t{TextAdvances::LaidOutLength}) {
+        const QString text = cp932::ToUnicode(S);
+        if (text.size() <= TextAdvances::LaidOutLength)
+            return QFontMetrics(font()).horizontalAdvance(text) + 1;
+    }
+    // Far wider than any control: added up, not laid out (and kept within an int). The number,
+    // its area and what was typed of it are mostly the same long text, measured once.
+    if (FLongText.Generation == FGeneration && FLongText.Text == S)
+        return FLongText.Width;
+    TextAdvances advances(font());
+    qreal sum = advances.SumAscii(S.data(), S.size());
+    if (sum < 0)
+        sum = advances.Sum(cp932::ToUnicode(S));
+    FLongText.Generation = FGeneration;
+    FLongText.Text = S;
+    FLongText.Width = static_cast<int>(std::min<qint64>(qRound64(sum), INT_MAX - 1)) + 1;
+    return FLongText.Width;
+}
+
+const std::string &TRyNumEdit::FormattedNumber() const {
+    TMeasures &m = FMeasures;
+    if (m.Generation != FGeneration || m.Value != FValueText) {
+        m.Generation = FGeneration;
+        m.Value = FValueText;
+        m.Number = FormatNumber(FValueText);
+        m.Measured = false;
+    }
+    return m.Number;
+}
+
+const TRyNumEdit::TMeasures &TRyNumEdit::Measures() const {
+    TMeasures &m = FMeasures;
+    FormattedNumber();
+    if (m.Measured)
+        return m;
+    m.Measured = true;
+    m.NumberWidth = TextWidth(m.Number);
+    m.AreaWidth = NumberAreaWidth();
+    m.InputWidth = InputTextWidth(FValueText);
+    m.LeftMarkWidth = TextWidth(FLeftMark);
+    m.RightMarkWidth = TextWidth(FRightMark);
+    return m;
 }
 
 int TRyNumEdit::DisplayTextWidth(const std::string &Value) const {
@@ -62,7 +109,7 @@ int TRyNumEdit::InputTextWidth(const std::string &Value) const {
         n.Integer = InsertCommas(n.Integer);
     if ((FIntegerFixed || FDecimalFixed) && n.Integer.empty())
         n.Integer = "0";
-    return TextWidth(n.Sign + n.Integer + n.Point + n.Decimals);
+    return TextWidth(Joined(n));
 }
 
 int TRyNumEdit::AvailableWidth() const {
@@ -90,7 +137,7 @@ std::string TRyNumEdit::NumberAreaTemplate() const {
     }
     if (FComma)
         n.Integer = InsertCommas(n.Integer);
-    return n.Sign + n.Integer + n.Point + n.Decimals;
+    return Joined(n);
 }
 
 std::string TRyNumEdit::MaxNumberTemplate() const {
@@ -109,11 +156,12 @@ TRyNumEdit::TRow TRyNumEdit::Row() const {
     r.CW = contentsRect().width();
     r.CH = contentsRect().height();
     r.H = FTextHeight;
-    r.W = NumberAreaWidth();
+    const TMeasures &m = Measures();
+    r.W = m.AreaWidth;
     // Marks around nothing take no room.
     const bool marksShown = !FValueText.empty() || FIntegerFixed || FDecimalFixed;
-    r.Lw = marksShown ? TextWidth(FLeftMark) : 0;
-    r.Rw = marksShown ? TextWidth(FRightMark) : 0;
+    r.Lw = marksShown ? m.LeftMarkWidth : 0;
+    r.Rw = marksShown ? m.RightMarkWidth : 0;
     r.T = r.Lw + r.W + r.Rw;
     switch (FVertAlignment) {
     case taTopJustify:
@@ -166,7 +214,7 @@ TRect TRyNumEdit::GetNumberAreaRect() const {
 TRect TRyNumEdit::GetNumberTextRect() const {
     const TRow r = Row();
     // The number keeps to the right end of its area.
-    const int64_t N = TextWidth(FormatNumber(FValueText));
+    const int64_t N = Measures().NumberWidth;
     int64_t x = 0;
     switch (FAlignment) {
     case taLeftJustify:
@@ -202,7 +250,7 @@ TRect TRyNumEdit::GetRightMarkRect() const {
 QPoint TRyNumEdit::GetCaretPoint() const {
     // Just after the last entered character: before padded decimals, after a typed ".".
     const TRect r = GetNumberTextRect();
-    return QPoint(Coordinate(int64_t{r.Left} + InputTextWidth(FValueText) - 1), r.Top);
+    return QPoint(Coordinate(int64_t{r.Left} + Measures().InputWidth - 1), r.Top);
 }
 
 int TRyNumEdit::AutoHeight() const {

@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFocusEvent>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QWindow>
@@ -96,6 +98,11 @@ std::string ComposedCharacter(const QString &ch) {
 /// Where a mouse event happened, in client coordinates.
 QPoint ClientPos(const QWidget *w, const QMouseEvent *e) {
     return e->position().toPoint() - w->contentsRect().topLeft();
+}
+
+/// True when a mouse event happened on the client area, not on the frame around it.
+bool OnClientArea(const QWidget *w, const QMouseEvent *e) {
+    return w->contentsRect().contains(e->position().toPoint());
 }
 
 } // namespace
@@ -278,10 +285,10 @@ namespace {
 /// Turns the input method on or off for Edit by its ReadOnly and ImeMode. Qt tells the input
 /// method at once when the control has the focus.
 void ApplyInputMethodState(TRyNumEdit *Edit) {
-    // Closed and disabled are one here: the platform has no open state of its own to keep.
-    const TRyNumEdit::TImeMode mode = Edit->ImeMode();
-    const bool modeOn = mode != TRyNumEdit::imDisable && mode != TRyNumEdit::imClose;
-    Edit->setAttribute(Qt::WA_InputMethodEnabled, modeOn && !Edit->ReadOnly());
+    // Only imDisable turns it off: a closed input method is one the user can still open
+    // (imClose asks it to prefer direct Latin input). A read-only control takes no text.
+    Edit->setAttribute(Qt::WA_InputMethodEnabled,
+                       Edit->ImeMode() != TRyNumEdit::imDisable && !Edit->ReadOnly());
 }
 
 } // namespace
@@ -296,6 +303,9 @@ void TRyNumEdit::SetImeMode(TImeMode Value) {
         return;
     FImeMode = Value;
     ApplyInputMethodState(this);
+    if (hasFocus())
+        if (QInputMethod *im = QGuiApplication::inputMethod())
+            im->update(Qt::ImHints);
 }
 
 QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
@@ -312,7 +322,8 @@ QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     case Qt::ImHints:
         // A formatted number is what Wayland's text input protocols know; a preference for
         // digits they have no word for.
-        return int(Qt::ImhFormattedNumbersOnly | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText);
+        return int(Qt::ImhFormattedNumbersOnly | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText |
+                   (FImeMode == imClose ? Qt::ImhPreferLatin : Qt::ImhNone));
     case Qt::ImSurroundingText:
         return cp932::ToUnicode(FValueText);
     case Qt::ImCursorPosition:
@@ -328,9 +339,14 @@ QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
 // clickable panel around it must not act on a press that selected or focused the control).
 
 void TRyNumEdit::mousePressEvent(QMouseEvent *e) {
-    // Any button gives an unfocused control the focus, read-only or not, tab stop or not.
+    // Any button gives an unfocused control the focus, read-only or not, tab stop or not, on
+    // the frame as well; the other rules and events belong to the client area.
     if (!IsDesigning())
         TakeFocus(Qt::MouseFocusReason);
+    e->accept();
+    if (!OnClientArea(this, e))
+        return;
+    FMouseCaptured = true; // the moves and the release that follow are the client area's
     const bool left = e->button() == Qt::LeftButton;
     if (left && !FDblClicked) {
         if (QApplication::activeWindow() && !hasFocus())
@@ -342,7 +358,6 @@ void TRyNumEdit::mousePressEvent(QMouseEvent *e) {
     const QPoint p = ClientPos(this, e);
     emit OnMouseDown(this, e->button(), ShiftStateOf(e->modifiers()), p.x(), p.y());
     FDblClicked = false;
-    e->accept();
 }
 
 void TRyNumEdit::mouseDoubleClickEvent(QMouseEvent *e) {
@@ -350,7 +365,7 @@ void TRyNumEdit::mouseDoubleClickEvent(QMouseEvent *e) {
     // QWidget's handler below passes it on as a press, which keeps the selection because of
     // the flag. Should a platform send the press first, the selection made here comes after
     // it anyway, and the release ends the flag.
-    if (e->button() == Qt::LeftButton) {
+    if (e->button() == Qt::LeftButton && OnClientArea(this, e)) {
         SelectAll();
         emit OnDblClick(this);
         FDblClicked = true;
@@ -360,17 +375,24 @@ void TRyNumEdit::mouseDoubleClickEvent(QMouseEvent *e) {
 }
 
 void TRyNumEdit::mouseMoveEvent(QMouseEvent *e) {
+    e->accept();
+    if (!FMouseCaptured && !OnClientArea(this, e))
+        return;
     const QPoint p = ClientPos(this, e);
     // The drag selects as soon as the pointer is over the number; y does not matter.
     if (e->buttons().testFlag(Qt::LeftButton) && p.x() >= FTextRect.Left &&
         p.x() <= FTextRect.Right)
         SelectAll();
     emit OnMouseMove(this, ShiftStateOf(e->modifiers()), e->buttons(), p.x(), p.y());
-    e->accept();
 }
 
 void TRyNumEdit::mouseReleaseEvent(QMouseEvent *e) {
     FDblClicked = false;
+    e->accept();
+    const bool captured = FMouseCaptured;
+    FMouseCaptured = e->buttons() != Qt::NoButton;
+    if (!captured && !OnClientArea(this, e))
+        return;
     const QPoint p = ClientPos(this, e);
     if (e->button() == Qt::LeftButton) {
         // A click is a left press and release with the pointer back inside the client area.
@@ -380,7 +402,6 @@ void TRyNumEdit::mouseReleaseEvent(QMouseEvent *e) {
             emit OnClick(this);
     }
     emit OnMouseUp(this, e->button(), ShiftStateOf(e->modifiers()), p.x(), p.y());
-    e->accept();
 }
 
 // --- Focus and caret --------------------------------------------------------------------------
@@ -399,10 +420,13 @@ void TRyNumEdit::focusInEvent(QFocusEvent *e) {
 
 void TRyNumEdit::focusOutEvent(QFocusEvent *e) {
     QWidget::focusOutEvent(e);
-    // Only a popup opening over the control or its window losing activation keep it as the
-    // window's focus; every other loss of the focus leaves the control.
-    if ((e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason) &&
-        window()->focusWidget() == this)
+    // Only a popup opening over the control, its window losing activation or the keyboard
+    // going to the window's menu bar (a popup too, to the user) keep it as the window's focus;
+    // every other loss of the focus leaves the control.
+    const Qt::FocusReason reason = e->reason();
+    if (((reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) &&
+         window()->focusWidget() == this) ||
+        reason == Qt::MenuBarFocusReason)
         WatchWindowFocus();
     else
         ExitRule();
@@ -419,7 +443,7 @@ void TRyNumEdit::WatchWindowFocus() {
     // box, say), which sends the control no focus-out: the window's focus object tells.
     if (QWindow *w = window()->windowHandle(); w && !FWindowFocusWatch)
         FWindowFocusWatch = connect(w, &QWindow::focusObjectChanged, this, [this](QObject *Now) {
-            if (Now && Now != this)
+            if (Now && Now != this && !qobject_cast<QMenuBar *>(Now))
                 ExitRule();
         });
 }

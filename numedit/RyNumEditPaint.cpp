@@ -6,7 +6,6 @@
 #include "TextAdvances.h"
 
 #include <QEvent>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QResizeEvent>
@@ -16,46 +15,84 @@
 
 namespace {
 
-/// The height of a line of text such as "M" in a font: its em height in pixels, as the
-/// platform that the layouts were drawn for measures the fonts they name (a 16 pixel font is
-/// 16 high). The line spacing that the font engine reports adds the font's own leading, which
-/// is more (IPA Gothic: 17 at 16 pixels) and would make an automatically sized control taller
-/// than its form lays it out.
+/// The height of a line of text such as "M" in a font: its whole cell, ascent and descent, as
+/// the platform's text extent gives it, so that the row the texts are clipped to cuts no comma
+/// or descender. (IPA Gothic at 16 pixels is 17 high; a form that lays a field out at its em
+/// height fixes the field's size itself.)
 int TextHeightOf(const QFont &Font) {
-    return QFontInfo(Font).pixelSize();
+    return QFontMetrics(Font).height();
 }
 
 constexpr int RowTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
 
-/// Draws Text at the top left of Rect, on one line and clipped to it. A text too long to lay
-/// out whole is drawn from the first character that reaches into the painter's clip (which the
-/// paint sets to the client area) to the last, at the places the whole text would put them.
-void DrawRowText(QPainter &Painter, const QRect &Rect, const QString &Text) {
-    if (Text.size() <= TextAdvances::LaidOutLength) {
-        Painter.drawText(Rect, RowTextFlags, Text);
-        return;
+/// The characters of a text too long to lay out that reach into Visible when the text starts
+/// at Left: [From, To), From drawn at FromX. Next(i) gives the advance of the character at i
+/// and moves i past it; From is -1 when none shows.
+struct TVisibleRun {
+    qsizetype From = -1;
+    qsizetype To = 0;
+    qreal FromX = 0;
+};
+
+template <typename NextAdvance>
+TVisibleRun VisibleRun(qsizetype Size, qreal Left, const QRectF &Visible, NextAdvance Next) {
+    TVisibleRun run;
+    qreal x = Left;
+    qsizetype i = 0;
+    while (i < Size && x < Visible.right()) {
+        const qsizetype at = i;
+        const qreal next = x + Next(i);
+        if (run.From < 0 && next > Visible.left()) {
+            run.From = at;
+            run.FromX = x;
+        }
+        x = next;
+    }
+    run.To = i;
+    return run;
+}
+
+/// Draws Bytes (code page 932) at the top left of Rect, on one line and clipped to it. A text
+/// too long to lay out whole is drawn from the first character that reaches into the painter's
+/// clip (which the paint sets to the client area) to the last, at the places the whole text
+/// would put them; only that part is converted.
+void DrawRowText(QPainter &Painter, const QRect &Rect, const std::string &Bytes) {
+    QString text;
+    // A character is one or two bytes: only a text this short can be short enough to lay out.
+    if (Bytes.size() <= 2 * size_t{TextAdvances::LaidOutLength}) {
+        text = cp932::ToUnicode(Bytes);
+        if (text.size() <= TextAdvances::LaidOutLength) {
+            Painter.drawText(Rect, RowTextFlags, text);
+            return;
+        }
     }
     const QRectF visible = QRectF(Rect).intersected(Painter.clipBoundingRect());
     if (visible.isEmpty())
         return;
     TextAdvances advances(Painter.font());
-    qsizetype from = -1;
-    qreal fromX = 0;
-    qreal x = Rect.left();
-    qsizetype i = 0;
-    while (i < Text.size() && x < visible.right()) {
-        const qsizetype at = i;
-        const qreal next = x + advances.Next(Text, i);
-        if (from < 0 && next > visible.left()) {
-            from = at;
-            fromX = x;
-        }
-        x = next;
+    const auto size = static_cast<qsizetype>(Bytes.size());
+    const bool ascii = text.isNull() && std::all_of(Bytes.begin(), Bytes.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80;
+    });
+    TVisibleRun run;
+    if (ascii) {
+        run = VisibleRun(size, Rect.left(), visible, [&](qsizetype &i) {
+            return advances.Ascii(static_cast<unsigned char>(Bytes[static_cast<size_t>(i++)]));
+        });
+        if (run.From >= 0)
+            text = QString::fromLatin1(Bytes.data() + run.From, run.To - run.From);
+    } else {
+        if (text.isNull())
+            text = cp932::ToUnicode(Bytes);
+        run = VisibleRun(text.size(), Rect.left(), visible,
+                         [&](qsizetype &i) { return advances.Next(text, i); });
+        if (run.From >= 0)
+            text = text.mid(run.From, run.To - run.From);
     }
-    if (from >= 0)
+    if (run.From >= 0)
         Painter.drawText(
-            QRectF(fromX, Rect.top(), Rect.left() + Rect.width() - fromX, Rect.height()),
-            RowTextFlags, Text.mid(from, i - from));
+            QRectF(run.FromX, Rect.top(), Rect.left() + Rect.width() - run.FromX, Rect.height()),
+            RowTextFlags, text);
 }
 
 } // namespace
@@ -95,7 +132,7 @@ void TRyNumEdit::ParentAssigned() {
     AdjustWidth();
     // A colour set by program code before the parent wins no more; a form's stored one, set
     // after this, still does.
-    FColor = palette().color(QPalette::Active, QPalette::Base);
+    FColor = QColor();
 }
 
 void TRyNumEdit::changeEvent(QEvent *e) {
@@ -107,6 +144,7 @@ void TRyNumEdit::changeEvent(QEvent *e) {
         if (focused)
             DestroyEditCaret();
         QWidget::changeEvent(e);
+        ++FGeneration;
         FTextHeight = TextHeightOf(font());
         AdjustHeight();
         AdjustWidth();
@@ -137,7 +175,8 @@ void TRyNumEdit::resizeEvent(QResizeEvent *e) {
 
 void TRyNumEdit::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.fillRect(rect(), FColor);
+    const QColor color = Color();
+    painter.fillRect(rect(), color);
 
     if (FBorderStyle == bsSingle) {
         if (FCtl3D)
@@ -152,15 +191,15 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
     painter.setClipRect(client);
     painter.translate(client.topLeft());
 
-    QColor background = FColor;
+    QColor background = color;
     QColor textColor = palette().color(QPalette::Active, QPalette::Text);
     if (FSelLength != 0) {
         background = palette().color(QPalette::Active, QPalette::Highlight);
         textColor = palette().color(QPalette::Active, QPalette::HighlightedText);
     }
     if (!isEnabled()) {
-        background = FColor;
-        textColor = FDisabledColor;
+        background = color;
+        textColor = DisabledColor();
     }
 
     const TRect left = GetLeftMarkRect();
@@ -172,21 +211,21 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
         fill.Left = left.Left;
     if (!FRightMark.empty())
         fill.Right = right.Right;
-    const std::string number = FormatNumber(FValueText);
+    const std::string &number = Measures().Number;
 
     painter.fillRect(fill.ToQRect(), background);
     painter.setPen(textColor);
     painter.setFont(font());
     if (!FLeftMark.empty() && !number.empty())
-        DrawRowText(painter, left.ToQRect(), cp932::ToUnicode(FLeftMark));
-    DrawRowText(painter, FTextRect.ToQRect(), cp932::ToUnicode(number));
+        DrawRowText(painter, left.ToQRect(), FLeftMark);
+    DrawRowText(painter, FTextRect.ToQRect(), number);
     if (!FRightMark.empty() && !number.empty())
-        DrawRowText(painter, right.ToQRect(), cp932::ToUnicode(FRightMark));
+        DrawRowText(painter, right.ToQRect(), FRightMark);
 
     if (!FPreedit.isEmpty()) {
         // The composition is drawn over the row, underlined, on the control's own colour.
         const QRect r = PreeditRect();
-        painter.fillRect(r, FColor);
+        painter.fillRect(r, color);
         painter.setPen(palette().color(QPalette::Active, QPalette::Text));
         painter.drawText(r, RowTextFlags, FPreedit);
         painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());

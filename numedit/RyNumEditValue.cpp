@@ -31,8 +31,6 @@ TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
     SetTabStop(true);
     // Every move is published, not only those with a button held.
     setMouseTracking(true);
-    FColor = palette().color(QPalette::Active, QPalette::Base);
-    FDisabledColor = palette().color(QPalette::Disabled, QPalette::Text);
     setContentsMargins(FrameWidth(), FrameWidth(), FrameWidth(), FrameWidth());
 
     FDisplayText = FormatDisplayText(FValueText);
@@ -122,8 +120,13 @@ void TRyNumEdit::SetDecimalLength(int Value) {
     FormatChanged();
 }
 
+QColor TRyNumEdit::DisabledColor() const {
+    return FDisabledColor.isValid() ? FDisabledColor
+                                    : palette().color(QPalette::Disabled, QPalette::Text);
+}
+
 void TRyNumEdit::SetDisabledColor(const QColor &Value) {
-    if (Value == FDisabledColor)
+    if (Value == FDisabledColor || (Value.isValid() && Value == DisabledColor()))
         return;
     FDisabledColor = Value;
     update();
@@ -219,8 +222,13 @@ void TRyNumEdit::setText(const QString &Value) {
     SetText(cp932::FromUnicode(Value));
 }
 
+QColor TRyNumEdit::Color() const {
+    return FColor.isValid() ? FColor : palette().color(QPalette::Active, QPalette::Base);
+}
+
 void TRyNumEdit::SetColor(const QColor &Value) {
-    if (Value == FColor)
+    // The system colour written again stays the system colour.
+    if (Value == FColor || (Value.isValid() && Value == Color()))
         return;
     FColor = Value;
     update();
@@ -255,6 +263,7 @@ std::string TRyNumEdit::GetText() const {
 }
 
 void TRyNumEdit::FormatChanged() {
+    ++FGeneration;
     FDisplayText = FormatDisplayText(FValueText);
     AdjustWidth();
     update();
@@ -275,7 +284,8 @@ size_t TRyNumEdit::FixedDigits(int Limit, size_t Held) {
 }
 
 std::string TRyNumEdit::FormatDisplayText(const std::string &Value) const {
-    std::string number = FormatNumber(Value);
+    // The value text's own number is formatted once, for the display and the layout.
+    std::string number = &Value == &FValueText ? FormattedNumber() : FormatNumber(Value);
     if (number.empty() || (FLeftMark.empty() && FRightMark.empty()))
         return number;
     std::string display;
@@ -436,15 +446,16 @@ std::string TRyNumEdit::FilterText(const std::string &Value) const {
 }
 
 std::string TRyNumEdit::StripLeadingZeros(const std::string &Value) const {
+    // Built in one piece: a sign, a "0" where one is due, and the rest after the zeros.
     const bool negative = Value.find('-') != std::string::npos;
-    std::string r = negative ? Value.substr(1) : Value;
-    const size_t k = std::min(r.find_first_not_of('0'), r.size());
-    r.erase(0, k);
-    if (r.empty() && k > 0)
-        r = "0";
-    if (!r.empty() && r[0] == '.')
-        r.insert(0, "0");
+    const size_t start = negative ? 1 : 0;
+    const size_t rest = std::min(Value.find_first_not_of('0', start), Value.size());
+    std::string r;
+    r.reserve(Value.size() + 1);
     if (negative)
-        r.insert(0, "-");
+        r += '-';
+    if ((rest == Value.size() && rest > start) || (rest < Value.size() && Value[rest] == '.'))
+        r += '0';
+    r.append(Value, rest, std::string::npos);
     return r;
 }

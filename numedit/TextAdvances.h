@@ -30,14 +30,19 @@ public:
     }
     /// The advances of all of Text's characters.
     qreal Sum(const QString &Text);
+    /// The same for a code page 932 text all of whose bytes are ASCII, read as it is; -1 when
+    /// it holds any other byte.
+    qreal SumAscii(const char *Bytes, size_t Size);
 
-private:
+    /// The advance of an ASCII character.
     qreal Ascii(char16_t U) {
         qreal &advance = ascii_[U];
         if (advance < 0)
             advance = metrics_.horizontalAdvance(QChar(U));
         return advance;
     }
+
+private:
     /// Next for a character beyond ASCII.
     qreal Other(const QString &Text, qsizetype &I);
 

@@ -93,6 +93,12 @@ constexpr quint16 Letter(char upper) {
 }
 } // namespace vk
 
+/// The code of a key known by its place on the keyboard, where the platform reports xkb (evdev)
+/// key codes: the digit row, whose shifted symbols differ from layout to layout, and the two
+/// keys that both carry "\" on the Japanese layout. 0 for any other key, or where the place is
+/// not known.
+RYNUMEDIT_EXPORT quint16 KeyCodeByPlace(const QKeyEvent &e);
+
 /// Translates a key event once. Keypad keys are told apart by the keypad modifier. A key of the
 /// main keyboard is known by its place where the window system says which key it was (the
 /// digit row, so Shift+1 is the key "1" with Shift whatever symbol the layout puts on it), and

@@ -116,6 +116,7 @@ private slots:
     void paste_data();
     void paste();
     void pasteWithoutText();
+    void derivedFilterSeesTheWholePaste();
     void undoAfterPaste();
     void menuItems_data();
     void menuItems();
@@ -281,6 +282,23 @@ void TestClipboard::paste() {
     QVERIFY(e.CanUndo());
     QCOMPARE(Str(e.UndoText()), before);
     QCOMPARE(spy.count(), 1); // even when the value stays as it was
+}
+
+// A derived control's own filter may take what the built-in one stops at.
+void TestClipboard::derivedFilterSeesTheWholePaste() {
+    struct SkipsLetters : TRyNumEdit {
+        std::string FilterText(const std::string &Value) const override {
+            std::string digits;
+            for (char c : Value)
+                if (c >= '0' && c <= '9')
+                    digits += c;
+            return TRyNumEdit::FilterText(digits);
+        }
+    } e;
+    e.setText(QStringLiteral("1"));
+    Clipboard()->setText(QStringLiteral("2 apples,,,, 3 pears"));
+    e.PasteFromClipboard();
+    QCOMPARE(e.text(), QStringLiteral("123"));
 }
 
 void TestClipboard::pasteWithoutText() {

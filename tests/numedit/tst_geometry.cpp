@@ -4,7 +4,6 @@
 #include "RyNumEdit.h"
 #include "ShiftJis.h"
 
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QtTest>
 
@@ -23,7 +22,7 @@ struct Fixture {
     int Tw(const QString &s) const {
         return s.isEmpty() ? 0 : QFontMetrics(e->font()).horizontalAdvance(s) + 1;
     }
-    int H() const { return QFontInfo(e->font()).pixelSize(); }
+    int H() const { return QFontMetrics(e->font()).height(); }
     int CW() const { return e->contentsRect().width(); }
     int CH() const { return e->contentsRect().height(); }
 };
@@ -623,7 +622,7 @@ void TestGeometry::textHeightMeasuredWithParent() {
     QCOMPARE(e.TextHeight(), 0);
     QWidget host;
     e.setParent(&host);
-    QCOMPARE(e.TextHeight(), QFontInfo(e.font()).pixelSize());
+    QCOMPARE(e.TextHeight(), QFontMetrics(e.font()).height());
     QCOMPARE(e.contentsRect().height(), e.TextHeight() + 4);
     e.setParent(nullptr);
 }

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -132,7 +133,9 @@ void tst_MouseFocus::ShowForm() {
 void tst_MouseFocus::clicks_data() {
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<bool>("selectedBefore");
-    QTest::addColumn<QString>("script"); // c: click, d: double click, m: middle double click
+    // c: click, d: double click, m: middle double click, F and D: click and double click on
+    // the frame
+    QTest::addColumn<QString>("script");
     QTest::addColumn<bool>("expectedSelected");
     QTest::addColumn<int>("expectedDblClicks");
 
@@ -144,6 +147,8 @@ void tst_MouseFocus::clicks_data() {
     QTest::newRow("read-only double click then click") << true << false << "dc" << false << 1;
     QTest::newRow("middle double click") << false << false << "m" << false << 0;
     QTest::newRow("middle click keeps the selection") << false << true << "M" << true << 0;
+    QTest::newRow("click on the frame keeps the selection") << false << true << "F" << true << 0;
+    QTest::newRow("double click on the frame") << false << false << "D" << false << 0;
 }
 
 void tst_MouseFocus::clicks() {
@@ -163,7 +168,9 @@ void tst_MouseFocus::clicks() {
     else
         edit->ClearSelection();
     QSignalSpy dblClicks(edit, &TRyNumEdit::OnDblClick);
+    QSignalSpy downs(edit, &TRyNumEdit::OnMouseDown);
     const QPoint at = edit->rect().center();
+    const QPoint frame(0, at.y());
 
     for (const QChar step : script) {
         switch (step.toLatin1()) {
@@ -179,6 +186,12 @@ void tst_MouseFocus::clicks() {
         case 'M':
             QTest::mouseClick(edit, Qt::MiddleButton, {}, at);
             break;
+        case 'F':
+            QTest::mouseClick(edit, Qt::LeftButton, {}, frame);
+            break;
+        case 'D':
+            QTest::mouseDClick(edit, Qt::LeftButton, {}, frame);
+            break;
         default:
             QFAIL("unknown step");
         }
@@ -186,6 +199,7 @@ void tst_MouseFocus::clicks() {
 
     QCOMPARE(edit->SelLength() != 0, expectedSelected);
     QCOMPARE(dblClicks.count(), expectedDblClicks);
+    QCOMPARE(downs.isEmpty(), script.contains('F') || script.contains('D'));
     QCOMPARE(edit->text(), QString("12"));
     QVERIFY(edit->hasFocus());
 }
@@ -429,14 +443,22 @@ void tst_MouseFocus::hideSelection() {
     QCOMPARE(edit->SelLength() != 0, selectedBack);
 }
 
+// Another window, or the keyboard in the window's menu bar (Alt, F10), takes Qt's focus, but
+// the control stays its window's focus: only a move to another control is an exit.
 void tst_MouseFocus::windowSwitch_data() {
-    QTest::addColumn<bool>("movedAway"); // the program moves the focus while the window is away
-    QTest::newRow("another window and back is no exit") << false;
-    QTest::newRow("a focus move while away is an exit") << true;
+    QTest::addColumn<bool>("menuBar");
+    QTest::addColumn<bool>("movedAway"); // the focus moves elsewhere meanwhile
+    QTest::newRow("another window and back is no exit") << false << false;
+    QTest::newRow("a focus move while away is an exit") << false << true;
+    QTest::newRow("the menu bar and back is no exit") << true << false;
+    QTest::newRow("from the menu bar to another field is an exit") << true << true;
 }
 
 void tst_MouseFocus::windowSwitch() {
+    QFETCH(bool, menuBar);
     QFETCH(bool, movedAway);
+    auto *bar = new QMenuBar(&form->window);
+    bar->addMenu(QStringLiteral("&File"));
     ShowForm();
     TRyNumEdit *edit = form->edit;
     edit->setFocus();
@@ -446,14 +468,21 @@ void tst_MouseFocus::windowSwitch() {
     QSignalSpy exits(edit, &TRyNumEdit::OnExit);
 
     QWidget other;
-    other.resize(100, 50);
-    other.show();
-    other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
+    if (menuBar) {
+        bar->setFocus(Qt::MenuBarFocusReason);
+    } else {
+        other.resize(100, 50);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
     QVERIFY(!edit->hasFocus());
     QVERIFY(!edit->Caret().Exists());
+    QCOMPARE(exits.count(), 0);
     if (movedAway)
         form->after->setFocus(Qt::OtherFocusReason);
+    if (menuBar && !movedAway)
+        edit->setFocus(Qt::MenuBarFocusReason); // Esc gives the focus back
     form->window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form->window));
     QTRY_VERIFY((movedAway ? form->after : edit)->hasFocus());

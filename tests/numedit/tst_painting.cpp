@@ -4,6 +4,8 @@
 #include "EditCaret.h"
 #include "RyNumEdit.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QtTest>
@@ -58,6 +60,22 @@ QImage Grab(Edit &e) {
     return e.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+/// The client area as the control would look with its marks and number drawn in their
+/// rectangles without any clipping, on the base colour.
+QImage DrawnUnclipped(const Edit &e) {
+    QImage whole(e.contentsRect().size(), QImage::Format_RGB32);
+    whole.fill(BaseColor);
+    QPainter painter(&whole);
+    painter.setFont(e.font());
+    painter.setPen(TextColor);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
+    const QString number = QString::fromStdString(e.FormatNumber(e.ValueText()));
+    painter.drawText(e.GetLeftMarkRect().ToQRect(), flags, e.LeftMark());
+    painter.drawText(e.GetNumberTextRect().ToQRect(), flags, number);
+    painter.drawText(e.GetRightMarkRect().ToQRect(), flags, e.RightMark());
+    return whole;
+}
+
 } // namespace
 
 class TestPainting : public QObject {
@@ -69,12 +87,15 @@ private slots:
     void marksAroundNothing();
     void longTextsDrawnWhereTheyShow_data();
     void longTextsDrawnWhereTheyShow();
+    void textsDrawnWhole_data();
+    void textsDrawnWhole();
     void borders_data();
     void borders();
     void borderChangesKeepClientHeight();
     void boldFontWidensCaret();
     void colourAndParent_data();
     void colourAndParent();
+    void systemColoursFollowThePalette();
 };
 
 void TestPainting::colours_data() {
@@ -230,19 +251,34 @@ void TestPainting::longTextsDrawnWhereTheyShow() {
     e->SetText(value.toStdString());
     const QImage drawn = Grab(*e).copy(e->contentsRect());
     QVERIFY(Count(drawn, drawn.rect(), TextColor) > 0);
+    QCOMPARE(drawn, DrawnUnclipped(*e));
+}
 
-    QImage whole(drawn.size(), QImage::Format_RGB32);
-    whole.fill(BaseColor);
-    QPainter painter(&whole);
-    painter.setFont(e->font());
-    painter.setPen(TextColor);
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-    painter.drawText(e->GetLeftMarkRect().ToQRect(), flags, leftMark);
-    painter.drawText(e->GetNumberTextRect().ToQRect(), flags,
-                     QString::fromStdString(e->FormatNumber(e->ValueText())));
-    painter.drawText(e->GetRightMarkRect().ToQRect(), flags, rightMark);
-    painter.end();
-    QCOMPARE(drawn, whole);
+// The row the texts are clipped to is the font's whole cell: no comma, descender or bracket
+// loses a pixel, at any size of the fonts a desktop draws numbers in.
+void TestPainting::textsDrawnWhole_data() {
+    QTest::addColumn<QString>("family");
+    for (const char *family : {"DejaVu Sans", "IPAGothic", "IPAPGothic"})
+        QTest::newRow(family) << QString::fromLatin1(family);
+}
+
+void TestPainting::textsDrawnWhole() {
+    QFETCH(QString, family);
+    for (int pixels = 9; pixels <= 24; ++pixels) {
+        Host host;
+        QFont font(family);
+        font.setPixelSize(pixels);
+        if (QFontInfo(font).family() != family)
+            QSKIP("font not installed");
+        auto *e = new Edit(&host);
+        e->setFont(font);
+        e->resize(400, e->height());
+        e->SetLeftMark(QStringLiteral("($￥"));
+        e->SetRightMark(QStringLiteral("g)%円"));
+        e->SetText("-1234567.89");
+        QVERIFY2(Grab(*e).copy(e->contentsRect()) == DrawnUnclipped(*e),
+                 qPrintable(QStringLiteral("%1 px").arg(pixels)));
+    }
 }
 
 void TestPainting::borders_data() {
@@ -318,7 +354,7 @@ void TestPainting::boldFontWidensCaret() {
     bold.setPixelSize(24);
     e->setFont(bold);
     QCOMPARE(e->CaretWidth(), 2);
-    QCOMPARE(e->TextHeight(), 24); // the font's pixel size, not its line spacing
+    QCOMPARE(e->TextHeight(), QFontMetrics(bold).height()); // the whole cell
     QVERIFY(e->Caret().Shown());
     QCOMPARE(e->Caret().Size(), QSize(2, e->TextHeight()));
     QCOMPARE(e->Caret().Pos(), e->GetCaretPoint());
@@ -381,6 +417,44 @@ void TestPainting::colourAndParent() {
     const QImage image = Grab(*e);
     const QRect client = e->contentsRect();
     QCOMPARE(Count(image, client, expected), client.width() * client.height());
+}
+
+// While Color and DisabledColor are the system colours, a palette changed at run time (a
+// desktop switching to a dark scheme) repaints with the new ones; a colour set stays.
+void TestPainting::systemColoursFollowThePalette() {
+    const QPalette original = QApplication::palette();
+    QWidget host;
+    host.resize(300, 60);
+    auto *system = new Edit(&host);
+    auto *custom = new Edit(&host);
+    custom->move(0, 30);
+    custom->SetColor(CustomColor);
+    for (Edit *e : {system, custom}) {
+        e->SetText("8");
+        e->SetTabStop(false); // nothing focused and selected when the window opens
+    }
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+
+    QPalette dark = original;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    QApplication::setPalette(dark);
+    const auto pixels = [](Edit *e, const QColor &c) {
+        return Count(Grab(*e), OnWidget(*e, e->GetNumberTextRect()), c);
+    };
+    QTRY_COMPARE(system->Color(), dark.color(QPalette::Base)); // delivered through the window
+    QVERIFY(pixels(system, dark.color(QPalette::Base)) > 0);
+    QVERIFY(pixels(system, dark.color(QPalette::Text)) > 0);
+    QCOMPARE(custom->Color(), CustomColor);
+    QVERIFY(pixels(custom, CustomColor) > 0);
+    QVERIFY(pixels(custom, dark.color(QPalette::Text)) > 0);
+    system->setEnabled(false);
+    QCOMPARE(system->DisabledColor(), QColor(120, 120, 120));
+    QVERIFY(pixels(system, QColor(120, 120, 120)) > 0);
+    QApplication::setPalette(original);
+    QTRY_COMPARE(system->Color(), original.color(QPalette::Base));
 }
 
 QTEST_MAIN(TestPainting)
