@@ -676,7 +676,8 @@ void tst_Keyboard::imeMode_data() {
     QTest::addColumn<bool>("latin"); // asks the input method to start in direct input
 
     QTest::newRow("imDisable") << int(TRyNumEdit::imDisable) << false << false << false;
-    QTest::newRow("imClose: the user may open it") << int(TRyNumEdit::imClose) << false << true << true;
+    QTest::newRow("imClose: the user may open it")
+        << int(TRyNumEdit::imClose) << false << true << true;
     QTest::newRow("imOpen") << int(TRyNumEdit::imOpen) << false << true << false;
     QTest::newRow("imOpen, read-only") << int(TRyNumEdit::imOpen) << true << false << false;
     QTest::newRow("imClose, read-only") << int(TRyNumEdit::imClose) << true << false << true;
