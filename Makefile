@@ -13,7 +13,7 @@ FUZZ_TIME   ?= 60
 FUZZ_CHECK_TIME ?= 5
 PREFIX      ?= /usr/local
 
-.PHONY: run test deps build example bench fuzz fuzz-build install package clean
+.PHONY: run test deps build example bench fuzz fuzz-build mutate install package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -61,6 +61,11 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j$(JOBS)
 	cd $(BENCH_DIR) && for b in bench/bench_numedit bench/bench_paste bench/bench_extremes bench/bench_engine bench/bench_keypress; do QT_QPA_PLATFORM=offscreen ./$$b || exit 1; done
 	bench/startup.sh $(BENCH_DIR)
+
+# Applies the faults of tests/mutants.txt one at a time and reports those no test catches
+# (minutes, not part of make test). FILE= or MUTANT= runs one file's mutants or one mutant.
+mutate: deps
+	scripts/mutate.py --jobs $(JOBS) $(if $(FILE),--file $(FILE)) $(if $(MUTANT),--mutant $(MUTANT))
 
 install: build
 	cmake --install $(RELEASE_DIR)

@@ -72,6 +72,22 @@ public:
         readOnly->SetReadOnly(true);
         readOnly->SetTabStop(false);
 
+        // Object drags within the program: the first drags itself; the second takes the
+        // value of any control dropped on it.
+        TRyNumEdit *source = AddRow(grid, QStringLiteral("DragMode automatic: drag me"));
+        source->setText(QStringLiteral("4242"));
+        source->SetDragMode(TRyNumEdit::dmAutomatic);
+        source->SetDragCursor(Qt::DragCopyCursor);
+        TRyNumEdit *target = AddRow(grid, QStringLiteral("Drop a control here to copy it"));
+        connect(target, &TRyNumEdit::OnDragOver, this,
+                [](TRyNumEdit *, QObject *Source, int, int, TRyNumEdit::TDragState, bool &Accept) {
+                    Accept = qobject_cast<TRyNumEdit *>(Source) != nullptr;
+                });
+        connect(target, &TRyNumEdit::OnDragDrop, this,
+                [target](TRyNumEdit *, QObject *Source, int, int) {
+                    target->setText(static_cast<TRyNumEdit *>(Source)->text());
+                });
+
         auto *help = new QLabel(QStringLiteral(
             "Digits, \".\" and \"-\" append; Backspace or Delete remove the last character.\n"
             "Shift+Left/Right, Ctrl+A, a double click or a drag over the number select all.\n"

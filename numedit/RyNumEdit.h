@@ -5,6 +5,7 @@
 #include "rynumedit_export.h"
 
 #include <QColor>
+#include <QDrag>
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
@@ -16,6 +17,7 @@
 
 class EditCaret;
 class QAction;
+class QDropEvent;
 
 /// A rectangle in client coordinates with an exclusive right and bottom edge,
 /// as the layout formulas are written: (Left, Top, Left + width, Top + height).
@@ -85,6 +87,9 @@ class RYNUMEDIT_EXPORT TRyNumEdit : public QWidget {
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(TImeMode ImeMode READ ImeMode WRITE SetImeMode)
     Q_PROPERTY(QString ImeName READ ImeName WRITE SetImeName)
+    Q_PROPERTY(Qt::CursorShape DragCursor READ DragCursor WRITE SetDragCursor)
+    Q_PROPERTY(TDragMode DragMode READ DragMode WRITE SetDragMode)
+    Q_PROPERTY(TDragKind DragKind READ DragKind WRITE SetDragKind)
 
 public:
     enum TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -95,6 +100,17 @@ public:
     Q_ENUM(TBorderStyle)
     enum TImeMode { imDisable, imClose, imOpen, imDontCare };
     Q_ENUM(TImeMode)
+    /// dmAutomatic: a left press and a move of the start-drag distance drag the control;
+    /// dmManual: only BeginDrag does.
+    enum TDragMode { dmManual, dmAutomatic };
+    Q_ENUM(TDragMode)
+    /// Docking has no counterpart outside a QMainWindow's dock widgets: the control never
+    /// docks, dkDock is kept as a form sets it, and every drag is an object drag.
+    enum TDragKind { dkDrag, dkDock };
+    Q_ENUM(TDragKind)
+    /// What a drag over a control is doing, as OnDragOver is told.
+    enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+    Q_ENUM(TDragState)
     /// Bit n of the options byte stands for the option of ordinal n.
     enum TRyNumEditOption {
         eoMinusOnly = 1 << 0,
@@ -190,6 +206,25 @@ public:
     void SetImeMode(TImeMode Value);
     QString ImeName() const { return FImeName; }
     void SetImeName(const QString &Value) { FImeName = Value; }
+
+    /// The cursor while the control is dragged over a control that accepts it. Qt draws a
+    /// drag's cursor from its drop action, so the drag cursors choose among move (the default,
+    /// Qt::DragMoveCursor), copy and link; any other shape shows as the move cursor. Over a
+    /// control that refuses, the cursor is Qt::ForbiddenCursor.
+    Qt::CursorShape DragCursor() const { return FDragCursor; }
+    void SetDragCursor(Qt::CursorShape Value) { FDragCursor = Value; }
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind Value) { FDragKind = Value; }
+    /// Starts dragging the control within the program: at once, or once the pointer has moved
+    /// Threshold pixels (the platform's start-drag distance when negative) with the left button
+    /// held. OnStartDrag is raised as the drag starts and OnEndDrag when it ends. Controls
+    /// under the drag are asked through OnDragOver and the one that accepts it gets
+    /// OnDragDrop. Nothing in design mode.
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    /// The control is being dragged.
+    bool Dragging() const { return FDragging; }
 
     /// The context menu in use: the built-in one unless another one, or none, was assigned.
     QMenu *PopupMenu() const;
@@ -322,6 +357,23 @@ signals:
     void OnMouseDown(TRyNumEdit *Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y);
     void OnMouseMove(TRyNumEdit *Sender, TShiftState Shift, Qt::MouseButtons Buttons, int X, int Y);
     void OnMouseUp(TRyNumEdit *Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    /// Raised on the dragged control as its drag starts; a handler may give the drag a pixmap
+    /// or data of its own.
+    void OnStartDrag(TRyNumEdit *Sender, QDrag *Drag);
+    /// Raised on the control a drag is over, in its client coordinates. Accept starts true
+    /// when a handler is connected (no handler refuses every drag); a handler that leaves it
+    /// false refuses the drop here. On leaving, the point is the last one inside.
+    void OnDragOver(TRyNumEdit *Sender, QObject *Source, int X, int Y, TDragState State,
+                    bool &Accept);
+    /// Raised on the control a drag is dropped on, in its client coordinates.
+    void OnDragDrop(TRyNumEdit *Sender, QObject *Source, int X, int Y);
+    /// Raised on the dragged control when its drag ends: the control that took the drop and
+    /// the point in its client coordinates, or null and (0, 0) when none did.
+    void OnEndDrag(TRyNumEdit *Sender, QObject *Target, int X, int Y);
+    /// Never raised: the control does not dock (see TDragKind). Declared for forms that
+    /// connect them.
+    void OnStartDock(TRyNumEdit *Sender);
+    void OnEndDock(TRyNumEdit *Sender, QObject *Target, int X, int Y);
 
 protected:
     // Qt events mapped onto the control's framework hooks.
@@ -340,6 +392,11 @@ protected:
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
+    void dragLeaveEvent(QDragLeaveEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    void connectNotify(const QMetaMethod &Signal) override;
 
     /// The steps that follow getting a (new) parent: measure the font, size, take clWindow.
     virtual void ParentAssigned();
@@ -367,6 +424,13 @@ protected:
     /// How many zeros a fixed part Limit digits long gets when the value holds Held digits of
     /// it: Limit, but no more than MaxFixedDigits beyond Held.
     static size_t FixedDigits(int Limit, size_t Held);
+    /// Drags the control now, in a loop of its own until the drop; OnStartDrag, then
+    /// OnEndDrag.
+    void ExecuteDrag();
+    /// Asks OnDragOver about an object drag entering or moving over the control, and accepts
+    /// or refuses it.
+    void DragOverRule(QDropEvent *e, TDragState State);
+
     /// The height AutoSize gives: the text height, the top and bottom margins and the frame.
     int AutoHeight() const;
 
@@ -482,6 +546,17 @@ private:
     QMetaObject::Connection FWindowFocusWatch;
     /// A left press that may become a click on release.
     bool FClickPending = false;
+    Qt::CursorShape FDragCursor = Qt::DragMoveCursor;
+    TDragMode FDragMode = dmManual;
+    TDragKind FDragKind = dkDrag;
+    bool FDragging = false;
+    /// A drag waits for the pointer to move FDragThreshold pixels from FDragFrom.
+    bool FDragPending = false;
+    int FDragThreshold = 0;
+    QPoint FDragFrom;
+    /// The last object drag over the control: its source and point, for its leaving.
+    QPointer<QObject> FDragOverSource;
+    QPoint FDragOverPoint;
     /// A button was pressed on the client area and is held: the moves and the release belong
     /// to the client area wherever the pointer goes, as under the platform's mouse capture.
     bool FMouseCaptured = false;

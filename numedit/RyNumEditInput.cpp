@@ -348,6 +348,11 @@ void TRyNumEdit::mousePressEvent(QMouseEvent *e) {
         return;
     FMouseCaptured = true; // the moves and the release that follow are the client area's
     const bool left = e->button() == Qt::LeftButton;
+    // Where a drag that this press begins (automatically, or by an OnMouseDown handler) is
+    // measured from.
+    FDragFrom = e->position().toPoint();
+    if (left && FDragMode == dmAutomatic && !FDblClicked)
+        BeginDrag(false);
     if (left && !FDblClicked) {
         if (QApplication::activeWindow() && !hasFocus())
             setFocus(Qt::MouseFocusReason);
@@ -376,6 +381,11 @@ void TRyNumEdit::mouseDoubleClickEvent(QMouseEvent *e) {
 
 void TRyNumEdit::mouseMoveEvent(QMouseEvent *e) {
     e->accept();
+    if (FDragPending && e->buttons().testFlag(Qt::LeftButton) &&
+        (e->position().toPoint() - FDragFrom).manhattanLength() >= FDragThreshold) {
+        ExecuteDrag();
+        return;
+    }
     if (!FMouseCaptured && !OnClientArea(this, e))
         return;
     const QPoint p = ClientPos(this, e);
@@ -388,6 +398,7 @@ void TRyNumEdit::mouseMoveEvent(QMouseEvent *e) {
 
 void TRyNumEdit::mouseReleaseEvent(QMouseEvent *e) {
     FDblClicked = false;
+    FDragPending = false;
     e->accept();
     const bool captured = FMouseCaptured;
     FMouseCaptured = e->buttons() != Qt::NoButton;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running, testing, benchmarking and fuzzing Zelkor
-# need, when any of them is missing. Used by `make run`, `make test` and the other targets;
-# `install-deps.sh package` adds what building the Debian packages needs (`make package`).
+# Installs the Debian packages that building, running, testing, benchmarking, fuzzing and
+# mutating Zelkor need, when any of them is missing. Used by `make run`, `make test` and the
+# other targets; `install-deps.sh package` adds what building the Debian packages needs
+# (`make package`).
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
     libwayland-dev qt6-wayland weston x11-xkb-utils # the Wayland title bar and its check
     dbus-daemon at-spi2-core python3-pyatspi        # the check through the accessibility bus
     desktop-file-utils appstream
+    python3 # make mutate
 )
 if [ "${1:-}" = package ]; then
     packages+=(build-essential debhelper dpkg-dev lintian)

@@ -151,18 +151,26 @@ void TestDurationEngine::keySequences_data() {
     row("C keeps state", "5 + 3 C 4 =", "0|0|9", "0|0|9", "", 9);
     row("C clears indicator", "3 - 5 = C", "||", "0|0|0", "", -2);
     row("AC clears state", "5 + 3 AC 4 =", "0|0|4", "0|0|4", "", 4);
+    row("AC forgets accumulator and operand", "5 * 3 AC + +", "0|0|0", "0|0|0", "", 0);
+    row("AC forgets operator", "5 * 3 AC 4 =", "0|0|4", "0|0|4", "", 4);
     row("day with empty minutes empties days", "5 Day Day", "||", "0|0|0", "", 0);
     row("hour moves minutes", "3 0 Hour", "|30|", "0|30|0", "", 0);
+    row("999999 in M fits", "mode:2 9 9 9 9 9 9 =", "0|0|999999", "0|0|999999", "", 999999);
     row("1000000 in M is E", "mode:2 9 9 9 9 9 9 + 1 =", "0|0|", "0|0|0", "E", 1000000);
     row("1000000 in DHM", "9 9 9 9 9 9 + 1 =", "694|10|40", "694|10|40", "", 1000000);
     row("repeated divide after E clears", "mode:2 9 9 9 9 9 9 + 1 / /", "0|0|0", "0|0|0", "", 0);
+    row("repeated minus from zero still subtracts", "5 - 5 - -", "0|0|5", "0|0|5", "-", -5);
     row("mode change when empty", "mode:2", "||", "0|0|0", "", 0);
     row("mode change when zero", "= mode:1", "0|0|0", "0|0|0", "", 0);
+    row("result in HM", "mode:1 1 5 3 0 =", "0|25|30", "0|25|30", "", 1530);
     row("mode HM", "1 0 0 = mode:1", "0|1|40", "0|1|40", "", 100);
     row("mode M", "1 5 0 0 = mode:2", "0|0|1500", "0|0|1500", "", 1500);
     row("mode back to DHM", "1 5 0 0 = mode:2 mode:0", "1|1|0", "1|1|0", "", 1500);
     row("mode HM hours past a day", "2 Day mode:1", "0|48|0", "0|48|0", "", 0);
     row("mode change sign from accumulator", "3 - 5 = 7 mode:1", "0|0|7", "0|0|7", "-", -2);
+    row("mode change sign after C", "3 - 5 = C 7 mode:1", "0|0|7", "0|0|7", "-", -2);
+    row("mode change to M at 999999", "9 9 9 9 9 9 = mode:2", "0|0|999999", "0|0|999999", "",
+        999999);
     row("mode change too wide only flags", "9 9 9 9 9 9 + 1 = mode:2", "694|10|40", "694|10|40",
         "E", 1000000);
     row("product overflow wraps", "9 9 9 9 9 9 * 9 9 9 9 9 9 =", "506513|20|47", "506513|20|47",
@@ -278,6 +286,7 @@ void TestDurationEngine::textToNumber_data() {
     QTest::newRow("digits") << QStringLiteral("694") << 694;
     QTest::newRow("leading zeros") << QStringLiteral("007") << 7;
     QTest::newRow("negative") << QStringLiteral("-30") << -30;
+    QTest::newRow("plus sign") << QStringLiteral("+12") << 12;
     QTest::newRow("sign only") << QStringLiteral("-") << 0;
     QTest::newRow("trailing garbage") << QStringLiteral("12a") << 0;
     QTest::newRow("not a number") << QStringLiteral("E") << 0;

@@ -105,6 +105,8 @@ private slots:
     void mouseEventsStayInTheControl_data();
     void mouseEventsStayInTheControl();
     void contextMenuRunsNoExitRule();
+    void dragStarts_data();
+    void dragStarts();
     void caretLivesWithTheFocus();
 
 private:
@@ -642,6 +644,49 @@ void tst_MouseFocus::caretLivesWithTheFocus() {
     QTest::keyClick(edit, Qt::Key_Tab);
     QVERIFY(!edit->hasFocus());
     QVERIFY(!edit->Caret().Exists());
+}
+
+// A left press and a move of the start-drag distance drag the control in automatic mode, or
+// where a handler of OnMouseDown begins the drag. (The offscreen platform ends every drag at
+// once, undropped.)
+void tst_MouseFocus::dragStarts_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("beginOnMouseDown");
+    QTest::addColumn<bool>("farEnough"); // the move is the start-drag distance, or one less
+    QTest::addColumn<bool>("dragged");
+
+    Row("automatic", int(TRyNumEdit::dmAutomatic), false, true, true);
+    Row("automatic, a move too short", int(TRyNumEdit::dmAutomatic), false, false, false);
+    Row("manual", int(TRyNumEdit::dmManual), false, true, false);
+    Row("manual, begun on the press", int(TRyNumEdit::dmManual), true, true, true);
+}
+
+void tst_MouseFocus::dragStarts() {
+    QFETCH(int, mode);
+    QFETCH(bool, beginOnMouseDown);
+    QFETCH(bool, farEnough);
+    QFETCH(bool, dragged);
+
+    ShowForm();
+    TRyNumEdit *edit = form->edit;
+    edit->SetDragMode(TRyNumEdit::TDragMode(mode));
+    if (beginOnMouseDown)
+        connect(edit, &TRyNumEdit::OnMouseDown, edit, [edit] { edit->BeginDrag(false); });
+    QSignalSpy starts(edit, &TRyNumEdit::OnStartDrag);
+    QSignalSpy ends(edit, &TRyNumEdit::OnEndDrag);
+    QSignalSpy clicks(edit, &TRyNumEdit::OnClick);
+
+    const QPoint from = edit->rect().center();
+    const int distance = QApplication::startDragDistance() - (farEnough ? 0 : 1);
+    QTest::mousePress(edit, Qt::LeftButton, {}, from);
+    QTest::mouseMove(edit, from + QPoint(distance / 2, distance - distance / 2));
+    QTest::mouseRelease(edit, Qt::LeftButton, {}, from);
+    QCOMPARE(starts.count(), dragged ? 1 : 0);
+    QCOMPARE(ends.count(), dragged ? 1 : 0);
+    if (dragged)
+        QCOMPARE(ends.first().at(1).value<QObject *>(), nullptr);
+    QCOMPARE(clicks.count(), dragged ? 0 : 1);
+    QVERIFY(!edit->Dragging());
 }
 
 QTEST_MAIN(tst_MouseFocus)
