@@ -187,6 +187,7 @@ public:
     TRyNumEditOptions Options() const;
     void SetOptions(TRyNumEditOptions Value);
     bool ReadOnly() const;
+    /// A read-only control takes no text, so it also turns the input method off for itself.
     void SetReadOnly(bool Value);
     int RightMargin() const;
     void SetRightMargin(int Value);
@@ -213,6 +214,7 @@ public:
     TImeMode ImeMode() const;
     /// imDisable turns the input method off for the control: keys then arrive as they are,
     /// without composing. imClose leaves it to the user to open, asking for Latin input.
+    /// While ReadOnly it is off whatever the mode.
     void SetImeMode(TImeMode Value);
     QString ImeName() const;
     void SetImeName(const QString &Value);

@@ -288,14 +288,29 @@ void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
     e->accept();
 }
 
+namespace {
+
+/// Turns the input method on or off for Edit by its ReadOnly and ImeMode. Qt tells the input
+/// method at once when the control has the focus.
+void ApplyInputMethodState(TRyNumEdit *Edit) {
+    // Only imDisable turns it off: a closed input method is one the user can still open
+    // (imClose asks it to prefer direct Latin input). A read-only control takes no text.
+    Edit->setAttribute(Qt::WA_InputMethodEnabled,
+                       Edit->ImeMode() != TRyNumEdit::imDisable && !Edit->ReadOnly());
+}
+
+} // namespace
+
+void TRyNumEdit::SetReadOnly(bool Value) {
+    d->FReadOnly = Value;
+    ApplyInputMethodState(this);
+}
+
 void TRyNumEdit::SetImeMode(TImeMode Value) {
     if (Value == d->FImeMode)
         return;
     d->FImeMode = Value;
-    // Qt tells the input method at once when the control has the focus. Only imDisable turns
-    // it off: a closed input method is one the user can still open (imClose asks it to prefer
-    // direct Latin input).
-    setAttribute(Qt::WA_InputMethodEnabled, Value != imDisable);
+    ApplyInputMethodState(this);
     if (hasFocus())
         if (QInputMethod *im = QGuiApplication::inputMethod())
             im->update(Qt::ImHints);
@@ -313,7 +328,10 @@ QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     case Qt::ImFont:
         return font();
     case Qt::ImHints:
-        return int(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText |
+        // A formatted number is what Wayland's text input protocols know; a preference for
+        // digits they have no word for.
+        return int(Qt::ImhFormattedNumbersOnly | Qt::ImhNoAutoUppercase |
+                   Qt::ImhNoPredictiveText |
                    (d->FImeMode == imClose ? Qt::ImhPreferLatin : Qt::ImhNone));
     case Qt::ImSurroundingText:
         return cp932::ToUnicode(FValueText);

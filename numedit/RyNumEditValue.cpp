@@ -118,7 +118,6 @@ void TRyNumEdit::SetErrorBeep(bool Value) { d->FErrorBeep = Value; }
 void TRyNumEdit::SetHideSelection(bool Value) { d->FHideSelection = Value; }
 void TRyNumEdit::SetImageCopy(bool Value) { d->FImageCopy = Value; }
 void TRyNumEdit::SetOptions(TRyNumEditOptions Value) { d->FOptions = Value; }
-void TRyNumEdit::SetReadOnly(bool Value) { d->FReadOnly = Value; }
 void TRyNumEdit::SetImeName(const QString &Value) { d->FImeName = Value; }
 void TRyNumEdit::SetDragCursor(Qt::CursorShape Value) { d->FDragCursor = Value; }
 void TRyNumEdit::SetDragMode(TDragMode Value) { d->FDragMode = Value; }
