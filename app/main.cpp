@@ -3,10 +3,12 @@
 // Zelkor: a calculator for durations in days, hours and minutes.
 #include "ShownWatcher.h"
 #include "TZELKF.h"
+#include "TitleBar.h"
 #include "ZelkorApplication.h"
 #include "ZelkorError.h"
 
 int main(int argc, char *argv[]) {
+    TTitleBar::TakeOverWaylandTitleBar();
     TZelkorApplication app(argc, argv);
     try {
         TZELKF ZELKF;

@@ -18,6 +18,7 @@
 #   peak RSS  maximum resident set size of the whole run, from /usr/bin/time
 # Each figure is the median of the runs, with the interquartile range (25th to 75th percentile)
 # as its spread; the ratios are those of the medians. Without $DISPLAY an Xvfb server is started.
+# Then zelkor runs the same way on Wayland (a headless Weston of its own) beside X11 once more.
 set -euo pipefail
 
 build=${1:?usage: startup.sh BUILD_DIR [RUNS]}
@@ -101,20 +102,23 @@ quartiles() {
         END { v[NR + 1] = v[NR]; printf "%.1f %.1f %.1f\n", q(0.5), q(0.25), q(0.75) }'
 }
 
+# The figures of the runs in file $2: sets stat[$1.COLUMN] and prints them as a row named $1.
 declare -A stat
-for name in "${names[@]}"; do
+summarise() {
+    local column
     for column in 1 2 3; do
-        stat[$name.$column]=$(quartiles "$tmp/$name" "$column")
+        stat[$1.$column]=$(quartiles "$2" "$column")
     done
-done
-
-printf '%-16s %24s %24s %26s\n' program "start-up ms (IQR)" "CPU ms (IQR)" "peak RSS KiB (IQR)"
-for name in "${names[@]}"; do
-    awk -v name="$name" -v t="${stat[$name.1]}" -v c="${stat[$name.2]}" -v m="${stat[$name.3]}" 'BEGIN {
+    awk -v name="$1" -v t="${stat[$1.1]}" -v c="${stat[$1.2]}" -v m="${stat[$1.3]}" 'BEGIN {
         split(t, T, " "); split(c, C, " "); split(m, M, " ")
         printf "%-16s %8.1f (%5.1f-%5.1f) %9.1f (%5.1f-%5.1f) %9.0f (%6.0f-%6.0f)\n", name,
             T[1] / 1000, T[2] / 1000, T[3] / 1000, C[1] / 1000, C[2] / 1000, C[3] / 1000, M[1], M[2], M[3]
     }'
+}
+
+printf '%-16s %24s %24s %26s\n' program "start-up ms (IQR)" "CPU ms (IQR)" "peak RSS KiB (IQR)"
+for name in "${names[@]}"; do
+    summarise "$name" "$tmp/$name"
 done
 awk -v z="${stat[zelkor.1]} ${stat[zelkor.2]} ${stat[zelkor.3]}" \
     -v b="${stat[minimal_window.1]} ${stat[minimal_window.2]} ${stat[minimal_window.3]}" \
@@ -123,4 +127,48 @@ awk -v z="${stat[zelkor.1]} ${stat[zelkor.2]} ${stat[zelkor.3]}" \
     rt = Z[1] / B[1]; rc = Z[4] / B[4]; rm = Z[7] / B[7]
     printf "ratio zelkor/minimal_window (medians of %d interleaved runs): start-up %.2f, CPU %.2f, memory %.2f\n", n, rt, rc, rm
     printf "target 1.00 for each: %s\n", (rt <= 1 && rc <= 1 && rm <= 1) ? "met" : "missed"
+}'
+
+# Wayland: zelkor on a headless Weston beside zelkor on X11, the two runs alternating as above.
+# Goal: on Wayland at most 1.10 times the X11 figures. Skipped, with a note, without weston.
+if ! command -v weston >/dev/null; then
+    echo "startup.sh: weston is not installed (Debian package weston); no Wayland run" >&2
+    exit 0
+fi
+export XDG_RUNTIME_DIR=$tmp/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+weston --backend=headless-backend.so --use-pixman --socket=bench --idle-time=0 \
+    >"$tmp/weston.log" 2>&1 &
+weston_pid=$!
+trap 'kill "$weston_pid" 2>/dev/null || true; wait "$weston_pid" 2>/dev/null || true; cleanup' EXIT
+for _ in $(seq 100); do
+    [ -e "$XDG_RUNTIME_DIR/bench" ] && break
+    sleep 0.05
+done
+declare -A qpa=([x11]=xcb [wayland]=wayland)
+: >"$tmp/stderr.log"
+QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=bench measure "${program[zelkor]}" /dev/null
+: >"$tmp/x11"
+: >"$tmp/wayland"
+for i in $(seq "$runs"); do
+    if ((i % 2)); then order=(x11 wayland); else order=(wayland x11); fi
+    for platform in "${order[@]}"; do
+        QT_QPA_PLATFORM=${qpa[$platform]} WAYLAND_DISPLAY=bench measure "${program[zelkor]}" "$tmp/$platform"
+    done
+done
+if [ -s "$tmp/stderr.log" ]; then
+    echo "startup.sh: zelkor wrote to its error output:" >&2
+    sort -u "$tmp/stderr.log" >&2
+fi
+echo
+printf '%-16s %24s %24s %26s\n' "zelkor on" "start-up ms (IQR)" "CPU ms (IQR)" "peak RSS KiB (IQR)"
+for platform in x11 wayland; do
+    summarise "$platform" "$tmp/$platform"
+done
+awk -v x="${stat[x11.1]} ${stat[x11.2]} ${stat[x11.3]}" \
+    -v w="${stat[wayland.1]} ${stat[wayland.2]} ${stat[wayland.3]}" -v n="$runs" 'BEGIN {
+    split(x, X, " "); split(w, W, " ")
+    rt = W[1] / X[1]; rc = W[4] / X[4]; rm = W[7] / X[7]
+    printf "ratio Wayland/X11 (medians of %d interleaved runs): start-up %.2f, CPU %.2f, memory %.2f\n", n, rt, rc, rm
+    printf "target 1.10 for each: %s\n", (rt <= 1.1 && rc <= 1.1 && rm <= 1.1) ? "met" : "missed"
 }'

@@ -4,6 +4,7 @@
 #include "TZELKF.h"
 
 #include "RyNumEdit.h"
+#include "TitleBar.h"
 #include "ui_TZELKF.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QThread>
+
+using namespace RyNumEdit;
 
 const QColor TZELKF::Silver(0xC0, 0xC0, 0xC0);
 
@@ -26,6 +29,8 @@ TZELKF::TZELKF(QWidget *parent) : QWidget(parent), FUi(std::make_unique<Ui::TZEL
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     PinFontSizes();
+    if (TTitleBar::Needed())
+        TTitleBar::AddTo(this);
     // The captions D, H and M size themselves to their text, as the form's labels do.
     for (QLabel *label : {FUi->Label1, FUi->Label2, FUi->Label3})
         label->adjustSize();
@@ -124,8 +129,9 @@ void TZELKF::changeEvent(QEvent *Event) {
 }
 
 void TZELKF::CentreOnScreen() {
+    // Where the window system places windows itself, it is left to do so.
     const QScreen *s = screen();
-    if (!s)
+    if (!s || !TTitleBar::ClientPlacesWindows())
         return;
     // A window is placed by its frame. Until the window system has framed it, the frame is
     // the client area; moveEvent centres the window again once the frame is known.

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "DurationEngine.h"
-#include "VirtualKey.h"
+#include "RyNumEditKeys.h"
 
 #include <QHash>
 #include <QWidget>
@@ -51,13 +51,13 @@ public:
     const DurationEngine &Engine() const { return FEngine; }
 
     /// The key map: presses the button of a mapped key and sets Key to 0; leaves any other key.
-    void FormKeyDown(quint16 &Key, TShiftState Shift);
+    void FormKeyDown(quint16 &Key, RyNumEdit::TShiftState Shift);
     /// The key a key event is to the key map. What the key types decides where the map knows
     /// the character (a digit, * + - / =, D or H), read as the key that carries it on the
     /// Japanese layout, whatever layout and modifiers typed it. Otherwise the numeric pad and
     /// the named keys go by key, a key of the digit row falls back to its digit by its place,
     /// and the minus key with Shift (which types "_" on most layouts) stays "=".
-    static TVirtualKey KeyMapKey(const QKeyEvent &Event);
+    static RyNumEdit::TVirtualKey KeyMapKey(const QKeyEvent &Event);
 
 public slots:
     void FormCreate();
@@ -97,8 +97,8 @@ private:
     void CentreOnScreen();
 
     /// Runs the window's part of a key press; true when the key is spent.
-    bool PreviewKey(const TVirtualKey &Key);
-    bool DialogKey(QWidget *Focused, const TVirtualKey &Key);
+    bool PreviewKey(const RyNumEdit::TVirtualKey &Key);
+    bool DialogKey(QWidget *Focused, const RyNumEdit::TVirtualKey &Key);
     /// A visible press: down, wait, one click, then the focus on "＝".
     void PressButton(QPushButton *Button);
     /// The control after (or before) From in tab order that can take the focus: among tab stops

@@ -3,24 +3,24 @@
 // TRyNumEdit: a single-line control that holds one number as text and shows it formatted.
 #pragma once
 
-#include "VirtualKey.h"
+#include "RyNumEditKeys.h"
 #include "rynumedit_export.h"
 #include "rynumedit_version.h"
 
 #include <QColor>
 #include <QDrag>
 #include <QMenu>
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <string>
 
-class EditCaret;
 class QAction;
 class QDropEvent;
+class TRyNumEditPrivate;
+
+namespace RyNumEdit {
 
 /// A rectangle in client coordinates with an exclusive right and bottom edge,
 /// as the layout formulas are written: (Left, Top, Left + width, Top + height).
@@ -48,6 +48,8 @@ struct TNumberParts {
     std::string Decimals;
 };
 
+} // namespace RyNumEdit
+
 /// A numeric edit control. It never holds free text: the number lives in FValueText (code page
 /// 932 bytes, in practice ASCII), and everything shown is derived from it by the virtual
 /// formatting methods below, so a derived control can change the format.
@@ -55,6 +57,10 @@ struct TNumberParts {
 /// Entry works like a pocket calculator's display: digits and the point are appended, the sign
 /// key toggles a leading "-", Backspace and Delete remove the last character, and the selection
 /// is all or nothing.
+///
+/// Binary interface: the class holds a pointer to its private state and the protected state
+/// fields below, which derived controls may read and write; neither changes within a major
+/// version. The control is used from the GUI thread only.
 class RYNUMEDIT_EXPORT TRyNumEdit : public QWidget {
     Q_OBJECT
 
@@ -95,6 +101,12 @@ class RYNUMEDIT_EXPORT TRyNumEdit : public QWidget {
     Q_PROPERTY(TDragKind DragKind READ DragKind WRITE SetDragKind)
 
 public:
+    // The helper types, as derived controls and their handlers write them.
+    using TRect = RyNumEdit::TRect;
+    using TNumberParts = RyNumEdit::TNumberParts;
+    using TShiftState = RyNumEdit::TShiftState;
+    using TVirtualKey = RyNumEdit::TVirtualKey;
+
     enum TAlignment { taLeftJustify, taRightJustify, taCenter };
     Q_ENUM(TAlignment)
     enum TVertAlignment { taTopJustify, taBottomJustify, taVCenter };
@@ -135,57 +147,58 @@ public:
     ~TRyNumEdit() override;
 
     // --- Published properties -------------------------------------------------------------
-    TAlignment Alignment() const { return FAlignment; }
+    TAlignment Alignment() const;
     void SetAlignment(TAlignment Value);
-    bool ArrowFocusMove() const { return FArrowFocusMove; }
-    void SetArrowFocusMove(bool Value) { FArrowFocusMove = Value; }
-    bool AutoSelect() const { return FAutoSelect; }
+    bool ArrowFocusMove() const;
+    void SetArrowFocusMove(bool Value);
+    bool AutoSelect() const;
     void SetAutoSelect(bool Value);
-    bool AutoSize() const { return FAutoSize; }
+    bool AutoSize() const;
     void SetAutoSize(bool Value);
-    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    TBorderStyle BorderStyle() const;
     void SetBorderStyle(TBorderStyle Value);
-    int BottomMargin() const { return FBottomMargin; }
+    int BottomMargin() const;
     void SetBottomMargin(int Value);
-    bool Comma() const { return FComma; }
+    bool Comma() const;
     void SetComma(bool Value);
-    bool DecimalFixed() const { return FDecimalFixed; }
+    bool DecimalFixed() const;
     void SetDecimalFixed(bool Value);
-    int DecimalLength() const { return FDecimalLength; }
+    int DecimalLength() const;
     void SetDecimalLength(int Value);
     /// The text colour while disabled: the palette's disabled text colour (clGrayText), followed
     /// as the palette changes, until another colour is set; an invalid QColor returns to it.
     QColor DisabledColor() const;
     void SetDisabledColor(const QColor &Value);
-    bool EnterFocusMove() const { return FEnterFocusMove; }
-    void SetEnterFocusMove(bool Value) { FEnterFocusMove = Value; }
-    bool ErrorBeep() const { return FErrorBeep; }
-    void SetErrorBeep(bool Value) { FErrorBeep = Value; }
-    bool HideSelection() const { return FHideSelection; }
-    void SetHideSelection(bool Value) { FHideSelection = Value; }
-    bool ImageCopy() const { return FImageCopy; }
-    void SetImageCopy(bool Value) { FImageCopy = Value; }
-    bool IntegerFixed() const { return FIntegerFixed; }
+    bool EnterFocusMove() const;
+    void SetEnterFocusMove(bool Value);
+    bool ErrorBeep() const;
+    void SetErrorBeep(bool Value);
+    bool HideSelection() const;
+    void SetHideSelection(bool Value);
+    bool ImageCopy() const;
+    void SetImageCopy(bool Value);
+    bool IntegerFixed() const;
     void SetIntegerFixed(bool Value);
-    int IntegerLength() const { return FIntegerLength; }
+    int IntegerLength() const;
     void SetIntegerLength(int Value);
-    int LeftMargin() const { return FLeftMargin; }
+    int LeftMargin() const;
     void SetLeftMargin(int Value);
     QString LeftMark() const;
     void SetLeftMark(const QString &Value);
-    bool Minus() const { return FMinus; }
+    bool Minus() const;
     void SetMinus(bool Value);
-    TRyNumEditOptions Options() const { return FOptions; }
-    void SetOptions(TRyNumEditOptions Value) { FOptions = Value; }
-    bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool Value) { FReadOnly = Value; }
-    int RightMargin() const { return FRightMargin; }
+    TRyNumEditOptions Options() const;
+    void SetOptions(TRyNumEditOptions Value);
+    bool ReadOnly() const;
+    /// A read-only control takes no text, so it also turns the input method off for itself.
+    void SetReadOnly(bool Value);
+    int RightMargin() const;
     void SetRightMargin(int Value);
     QString RightMark() const;
     void SetRightMark(const QString &Value);
-    int TopMargin() const { return FTopMargin; }
+    int TopMargin() const;
     void SetTopMargin(int Value);
-    TVertAlignment VertAlignment() const { return FVertAlignment; }
+    TVertAlignment VertAlignment() const;
     void SetVertAlignment(TVertAlignment Value);
 
     /// The value text as Unicode; writing it behaves as SetText.
@@ -197,27 +210,28 @@ public:
     /// to it too, so a colour set before that does not last.
     QColor Color() const;
     void SetColor(const QColor &Value);
-    bool Ctl3D() const { return FCtl3D; }
+    bool Ctl3D() const;
     void SetCtl3D(bool Value);
     bool TabStop() const;
     void SetTabStop(bool Value);
-    TImeMode ImeMode() const { return FImeMode; }
+    TImeMode ImeMode() const;
     /// imDisable turns the input method off for the control: keys then arrive as they are,
     /// without composing. imClose leaves it to the user to open, asking for Latin input.
+    /// While ReadOnly it is off whatever the mode.
     void SetImeMode(TImeMode Value);
-    QString ImeName() const { return FImeName; }
-    void SetImeName(const QString &Value) { FImeName = Value; }
+    QString ImeName() const;
+    void SetImeName(const QString &Value);
 
     /// The cursor while the control is dragged over a control that accepts it. Qt draws a
     /// drag's cursor from its drop action, so the drag cursors choose among move (the default,
     /// Qt::DragMoveCursor), copy and link; any other shape shows as the move cursor. Over a
     /// control that refuses, the cursor is Qt::ForbiddenCursor.
-    Qt::CursorShape DragCursor() const { return FDragCursor; }
-    void SetDragCursor(Qt::CursorShape Value) { FDragCursor = Value; }
-    TDragMode DragMode() const { return FDragMode; }
-    void SetDragMode(TDragMode Value) { FDragMode = Value; }
-    TDragKind DragKind() const { return FDragKind; }
-    void SetDragKind(TDragKind Value) { FDragKind = Value; }
+    Qt::CursorShape DragCursor() const;
+    void SetDragCursor(Qt::CursorShape Value);
+    TDragMode DragMode() const;
+    void SetDragMode(TDragMode Value);
+    TDragKind DragKind() const;
+    void SetDragKind(TDragKind Value);
     /// Starts dragging the control within the program: at once, or once the pointer has moved
     /// Threshold pixels (the platform's start-drag distance when negative) with the left button
     /// held. OnStartDrag is raised as the drag starts and OnEndDrag when it ends. Controls
@@ -225,7 +239,7 @@ public:
     /// OnDragDrop. Nothing in design mode.
     void BeginDrag(bool Immediate, int Threshold = -1);
     /// The control is being dragged.
-    bool Dragging() const { return FDragging; }
+    bool Dragging() const;
 
     /// The context menu in use: the built-in one unless another one, or none, was assigned.
     QMenu *PopupMenu() const;
@@ -236,24 +250,29 @@ public:
     QSize sizeHint() const override;
 
     /// True only for an instance created in design mode (see TDesignState).
-    bool IsDesigning() const { return FDesigning; }
+    bool IsDesigning() const;
 
     // --- Read-only views of the state, for windows and tests --------------------------------
-    const std::string &ValueText() const { return FValueText; }
-    const std::string &DisplayText() const { return FDisplayText; }
-    const std::string &UndoText() const { return FUndoText; }
-    bool CanUndo() const { return FCanUndo; }
-    int SelLength() const { return FSelLength; }
-    int TextHeight() const { return FTextHeight; }
-    int CaretWidth() const { return FCaretWidth; }
-    const TRect &TextRect() const { return FTextRect; }
-    const EditCaret &Caret() const { return *FCaret; }
+    const std::string &ValueText() const;
+    const std::string &DisplayText() const;
+    const std::string &UndoText() const;
+    bool CanUndo() const;
+    int SelLength() const;
+    int TextHeight() const;
+    int CaretWidth() const;
+    TRect TextRect() const;
+    /// The caret's pixels in client coordinates while it exists (from the entry to the exit),
+    /// a null rectangle otherwise.
+    QRect CaretRect() const;
+    /// The caret exists and is shown (it blinks while shown).
+    bool CaretShown() const;
     /// The input method's composition in progress; it is shown but is not part of the value.
-    const QString &PreeditText() const { return FPreedit; }
+    QString PreeditText() const;
     /// Where the composition in progress is drawn, in client coordinates (empty without one).
     QRect PreeditRect() const;
-    /// The built-in context menu and its items. They are built when first asked for (most
-    /// fields never open their menu), and never in design mode, where these are null.
+    /// The built-in context menu and its items (indices 0 to 7, null for any other). They are
+    /// built when first asked for (most fields never open their menu), and never in design
+    /// mode, where these are null.
     QMenu *BuiltInPopup() const;
     QAction *MenuItem(int Index) const;
 
@@ -341,13 +360,13 @@ signals:
     /// Raised last by every accepted edit, cut, paste and undo; never by writing Text.
     void OnChange(TRyNumEdit *Sender);
     /// Raised before the key-down rules; a handler that sets Key to 0 turns them off.
-    void OnKeyDown(TRyNumEdit *Sender, quint16 &Key, TShiftState Shift);
+    void OnKeyDown(TRyNumEdit *Sender, quint16 &Key, RyNumEdit::TShiftState Shift);
     /// Raised before the character rules with each code page 932 byte; a handler may replace
     /// it (0 is then refused like any other unusable character).
     void OnKeyPress(TRyNumEdit *Sender, char &Key);
     /// Raised on every key release with its code (0 for a key without one); a handler that
     /// sets Key to 0 keeps it from the parents.
-    void OnKeyUp(TRyNumEdit *Sender, quint16 &Key, TShiftState Shift);
+    void OnKeyUp(TRyNumEdit *Sender, quint16 &Key, RyNumEdit::TShiftState Shift);
     void OnEnter(TRyNumEdit *Sender);
     void OnExit(TRyNumEdit *Sender);
     /// A left press and release inside the client area (not the second press of a double
@@ -355,9 +374,12 @@ signals:
     void OnClick(TRyNumEdit *Sender);
     void OnDblClick(TRyNumEdit *Sender);
     /// Mouse events in client coordinates, each raised after the control's own rule.
-    void OnMouseDown(TRyNumEdit *Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y);
-    void OnMouseMove(TRyNumEdit *Sender, TShiftState Shift, Qt::MouseButtons Buttons, int X, int Y);
-    void OnMouseUp(TRyNumEdit *Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    void OnMouseDown(TRyNumEdit *Sender, Qt::MouseButton Button, RyNumEdit::TShiftState Shift,
+                     int X, int Y);
+    void OnMouseMove(TRyNumEdit *Sender, RyNumEdit::TShiftState Shift, Qt::MouseButtons Buttons,
+                     int X, int Y);
+    void OnMouseUp(TRyNumEdit *Sender, Qt::MouseButton Button, RyNumEdit::TShiftState Shift,
+                   int X, int Y);
     /// Raised on the dragged control as its drag starts; a handler may give the drag a pixmap
     /// or data of its own.
     void OnStartDrag(TRyNumEdit *Sender, QDrag *Drag);
@@ -402,39 +424,17 @@ protected:
     /// The steps that follow getting a (new) parent: measure the font, size, take clWindow.
     virtual void ParentAssigned();
     /// The key-down rules on a translated key; Key becomes 0 when consumed.
-    virtual void KeyDownRules(quint16 &Key, TShiftState Shift);
+    virtual void KeyDownRules(quint16 &Key, RyNumEdit::TShiftState Shift);
     /// The character rules on one code page 932 byte; Key becomes 0 when consumed.
     virtual void KeyPressRules(char &Key);
-    /// True for the keys that the key-down rules act on with this modifier set.
-    bool WantsKey(quint16 Key, TShiftState Shift) const;
-    /// Takes the focus as the platform's focus call does: also in a window that is not
-    /// active, which is then activated, the control being entered at once.
-    void TakeFocus(Qt::FocusReason Reason);
-    /// The entry: OnEnter, then AutoSelect.
-    void EnterRule();
-    /// The exit: OnExit, then the emptying of a lone "-" and HideSelection.
-    void ExitRule();
-    /// While the control stays its window's focus without Qt's focus (a popup or another
-    /// window has that), a move of the window's focus elsewhere is its exit.
-    void WatchWindowFocus();
-    void StopWatchingWindowFocus();
+    /// Reserved so that a later 1.x release can add virtual behaviour without moving a slot of
+    /// the virtual table; does nothing now. A derived control that overrides it passes what it
+    /// does not know to this one.
+    virtual void virtual_hook(int Id, void *Data);
 
     /// Makes Value the value text as an accepted edit: records the undo text, reformats,
     /// repaints, places the caret, consumes Key and raises OnChange last.
     void Publish(const std::string &Value, char &Key);
-    /// How many zeros a fixed part Limit digits long gets when the value holds Held digits of
-    /// it: Limit, but no more than MaxFixedDigits beyond Held.
-    static size_t FixedDigits(int Limit, size_t Held);
-    /// Drags the control now, in a loop of its own until the drop; OnStartDrag, then
-    /// OnEndDrag.
-    void ExecuteDrag();
-    /// Asks OnDragOver about an object drag entering or moving over the control, and accepts
-    /// or refuses it.
-    void DragOverRule(QDropEvent *e, TDragState State);
-
-    /// The height AutoSize gives: the text height, the top and bottom margins and the frame.
-    int AutoHeight() const;
-
     /// Reformat, repaint and re-place the caret after the value text changed.
     void ValueChanged();
     /// Reformat, adjust the width, repaint and re-place the caret after a setting that the
@@ -442,127 +442,42 @@ protected:
     /// measurements kept of the value text are dropped: a derived control whose formatting or
     /// widths depend on state of its own calls this when that state changes.
     void FormatChanged();
-    /// Tells assistive technology that the displayed text changed.
-    void NotifyAccessibility();
-    /// The frame width that BorderStyle and Ctl3D put around the client area.
-    int FrameWidth() const;
-    /// Applies the border (contents margins) after BorderStyle or Ctl3D changed.
-    void RecreateWnd();
-    /// Posts a request to the top-level window to move the focus to the next or previous
-    /// tab stop once the current event is done; none without a parent window.
-    void RequestFocusMove(bool Next);
-    /// Builds the built-in context menu unless it exists or the control is being designed;
-    /// true when it exists afterwards.
-    bool BuildPopupMenu();
+    /// Sounds the default beep when ErrorBeep is set.
     void Beep() const;
 
     // --- State shared by the control's parts --------------------------------------------
+    // Part of the binary interface: derived controls read and write these as the control's
+    // own operations do (a write of FValueText is followed by ValueChanged).
+    /// The value text: empty, or an optional "-", integer digits and optionally "." and
+    /// decimal digits; no separators or marks. What Text reads.
     std::string FValueText;
+    /// FormatDisplayText(FValueText): the marks and the formatted number, as shown.
     std::string FDisplayText;
+    /// The value text before the last recorded change, for Undo.
     std::string FUndoText;
+    /// An undo text has been recorded.
     bool FCanUndo = false;
+    /// 0 when nothing is selected; otherwise everything is, and this is the length that
+    /// FDisplayText had then.
     int FSelLength = 0;
+    /// True only while the constructor runs.
     bool FCreating = true;
+    /// The height of a line of text in the control's font, 0 until it has a parent.
     int FTextHeight = 0;
+    /// The caret's width: 2 while the font is bold, else 1.
     int FCaretWidth = 1;
+    /// A double click has just selected everything; the press that follows keeps it.
     bool FDblClicked = false;
+    /// Where the formatted number was last painted, in client coordinates.
     TRect FTextRect;
+    /// The built-in context menu and its eight items (null until first needed, and always in
+    /// design mode).
     QMenu *FPopup = nullptr;
     std::array<QAction *, 8> FMenuItems{};
-    std::unique_ptr<EditCaret> FCaret;
-    QString FPreedit;
 
 private:
-    /// The client size, the text height, the widths and the top that the layout rectangles
-    /// are built from, in 64 bits so that no margin or width can overflow them.
-    struct TRow {
-        int64_t CW = 0, CH = 0, H = 0, W = 0, Lw = 0, Rw = 0, T = 0, Y = 0;
-    };
-    TRow Row() const;
-
-    /// What the layout measures of the value text, kept while the value text, the settings
-    /// and the font stay as they were, so that a value of megabytes is formatted and measured
-    /// once, not for every rectangle, paint and caret move.
-    struct TMeasures {
-        std::string Value;      ///< the value text measured
-        quint64 Generation = 0; ///< of the settings and font it was measured with
-        std::string Number;     ///< FormatNumber(Value)
-        bool Measured = false;  ///< the widths below are those of Value
-        int NumberWidth = 0;    ///< TextWidth(Number)
-        int AreaWidth = 0;      ///< NumberAreaWidth()
-        int InputWidth = 0;     ///< InputTextWidth(Value)
-        int LeftMarkWidth = 0;
-        int RightMarkWidth = 0;
-    };
-    /// FormatNumber(FValueText), formatted once for each value text and settings.
-    const std::string &FormattedNumber() const;
-    /// The measurements, taken once for each value text, settings and font.
-    const TMeasures &Measures() const;
-    /// The last text measured that is too long to lay out, and its width.
-    struct TLongText {
-        quint64 Generation = 0;
-        std::string Text;
-        int Width = 0;
-    };
-    mutable TMeasures FMeasures;
-    mutable TLongText FLongText;
-    /// Changes with every setting and font that formatting and measuring depend on.
-    quint64 FGeneration = 1;
-
-    TAlignment FAlignment = taRightJustify;
-    bool FArrowFocusMove = false;
-    bool FAutoSelect = true;
-    bool FAutoSize = true;
-    TBorderStyle FBorderStyle = bsSingle;
-    int FBottomMargin = 2;
-    bool FComma = true;
-    bool FDecimalFixed = false;
-    int FDecimalLength = 3;
-    QColor FDisabledColor; ///< invalid while it is the system colour
-    bool FEnterFocusMove = false;
-    bool FErrorBeep = true;
-    bool FHideSelection = true;
-    bool FImageCopy = false;
-    bool FIntegerFixed = false;
-    int FIntegerLength = 9;
-    int FLeftMargin = 2;
-    std::string FLeftMark;
-    bool FMinus = true;
-    TRyNumEditOptions FOptions = TRyNumEditOptions(eoArrowUp | eoArrowDown);
-    bool FReadOnly = false;
-    int FRightMargin = 2;
-    std::string FRightMark;
-    int FTopMargin = 2;
-    TVertAlignment FVertAlignment = taVCenter;
-    QColor FColor; ///< invalid while it is the system colour
-    bool FCtl3D = true;
-    TImeMode FImeMode = imDontCare;
-    QString FImeName;
-    bool FDesigning = false;
-    bool FTabStop = true;
-    QPointer<QMenu> FPopupMenu;
-    /// From the entry to the exit: the control is its window's focus, also while a popup or
-    /// another window has Qt's focus, so the focus coming back is no new entry.
-    bool FEntered = false;
-    QMetaObject::Connection FWindowFocusWatch;
-    /// A left press that may become a click on release.
-    bool FClickPending = false;
-    Qt::CursorShape FDragCursor = Qt::DragMoveCursor;
-    TDragMode FDragMode = dmManual;
-    TDragKind FDragKind = dkDrag;
-    bool FDragging = false;
-    /// A drag waits for the pointer to move FDragThreshold pixels from FDragFrom.
-    bool FDragPending = false;
-    int FDragThreshold = 0;
-    QPoint FDragFrom;
-    /// The last object drag over the control: its source and point, for its leaving.
-    QPointer<QObject> FDragOverSource;
-    QPoint FDragOverPoint;
-    /// A button was pressed on the client area and is held: the moves and the release belong
-    /// to the client area wherever the pointer goes, as under the platform's mouse capture.
-    bool FMouseCaptured = false;
-    /// PopupMenu has been assigned; until then it is the built-in menu.
-    bool FPopupMenuAssigned = false;
+    friend class TRyNumEditPrivate;
+    std::unique_ptr<TRyNumEditPrivate> const d;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TRyNumEdit::TRyNumEditOptions)

@@ -4,6 +4,7 @@
 #include "RyNumEditAccessible.h"
 
 #include "RyNumEdit.h"
+#include "RyNumEditPrivate.h"
 #include "ShiftJis.h"
 
 #include <algorithm>
@@ -27,11 +28,11 @@ void InstallRyNumEditAccessibility() {
     Q_UNUSED(installed);
 }
 
-void TRyNumEdit::NotifyAccessibility() {
+void TRyNumEditPrivate::NotifyAccessibility() {
     if (!QAccessible::isActive())
         return;
     if (auto *iface =
-            dynamic_cast<TRyNumEditAccessible *>(QAccessible::queryAccessibleInterface(this)))
+            dynamic_cast<TRyNumEditAccessible *>(QAccessible::queryAccessibleInterface(q)))
         iface->AnnounceChange();
 }
 

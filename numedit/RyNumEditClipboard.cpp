@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: clipboard commands, undo and the built-in context menu.
 #include "RyNumEdit.h"
+#include "RyNumEditPrivate.h"
 
 #include "ShiftJis.h"
 
@@ -133,15 +134,15 @@ std::string NumericPrefix(const QString &Text, std::uint64_t Budget) {
 
 } // namespace
 
-bool TRyNumEdit::BuildPopupMenu() {
-    if (FPopup)
+bool TRyNumEditPrivate::BuildPopupMenu() {
+    if (q->FPopup)
         return true;
-    if (IsDesigning())
+    if (FDesigning)
         return false;
-    FPopup = new QMenu(this);
-    for (size_t i = 0; i < FMenuItems.size(); ++i) {
+    q->FPopup = new QMenu(q);
+    for (size_t i = 0; i < q->FMenuItems.size(); ++i) {
         const QString caption = QString::fromUtf8(MenuCaptions[i]);
-        auto *item = new QAction(this);
+        auto *item = new QAction(q);
         // "-" is the caption convention for a separator; a Qt separator carries no text, which
         // styles would otherwise draw beside the line.
         if (caption == QLatin1String("-"))
@@ -149,46 +150,47 @@ bool TRyNumEdit::BuildPopupMenu() {
         else
             item->setText(caption);
         item->setData(static_cast<int>(i));
-        connect(item, &QAction::triggered, this, [this, item] { MenuItemClick(item); });
-        FPopup->addAction(item);
-        FMenuItems[i] = item;
+        QObject::connect(item, &QAction::triggered, q, [this, item] { q->MenuItemClick(item); });
+        q->FPopup->addAction(item);
+        q->FMenuItems[i] = item;
     }
-    connect(FPopup, &QMenu::aboutToShow, this, [this] { MenuPopup(FPopup); });
+    QObject::connect(q->FPopup, &QMenu::aboutToShow, q, [this] { q->MenuPopup(q->FPopup); });
     return true;
 }
 
 // Building the menu on first use is invisible to callers, so the accessors stay const.
 QMenu *TRyNumEdit::BuiltInPopup() const {
-    const_cast<TRyNumEdit *>(this)->BuildPopupMenu();
+    d->BuildPopupMenu();
     return FPopup;
 }
 
 QAction *TRyNumEdit::MenuItem(int Index) const {
-    const_cast<TRyNumEdit *>(this)->BuildPopupMenu();
-    return FMenuItems.at(static_cast<size_t>(Index));
+    if (Index < 0 || static_cast<size_t>(Index) >= FMenuItems.size() || !d->BuildPopupMenu())
+        return nullptr;
+    return FMenuItems[static_cast<size_t>(Index)];
 }
 
 QMenu *TRyNumEdit::PopupMenu() const {
-    return FPopupMenuAssigned ? FPopupMenu.data() : BuiltInPopup();
+    return d->FPopupMenuAssigned ? d->FPopupMenu.data() : BuiltInPopup();
 }
 
 void TRyNumEdit::SetPopupMenu(QMenu *Value) {
-    FPopupMenu = Value;
-    FPopupMenuAssigned = true;
+    d->FPopupMenu = Value;
+    d->FPopupMenuAssigned = true;
 }
 
 void TRyNumEdit::MenuPopup(QObject *) {
     // An ordinary focus entry, so that AutoSelect selects before the items are set; in a
     // window that is not active as well.
-    TakeFocus(Qt::OtherFocusReason);
-    if (!BuildPopupMenu())
+    d->TakeFocus(Qt::OtherFocusReason);
+    if (!d->BuildPopupMenu())
         return; // design mode: no items to set
     const bool selected = FSelLength != 0;
-    FMenuItems[tagUndo]->setEnabled(FCanUndo && !FReadOnly);
-    FMenuItems[tagCut]->setEnabled(selected && !FReadOnly);
+    FMenuItems[tagUndo]->setEnabled(FCanUndo && !d->FReadOnly);
+    FMenuItems[tagCut]->setEnabled(selected && !d->FReadOnly);
     FMenuItems[tagCopy]->setEnabled(selected);
-    FMenuItems[tagPaste]->setEnabled(ClipboardHasText() && !FReadOnly);
-    FMenuItems[tagDelete]->setEnabled(selected && !FReadOnly);
+    FMenuItems[tagPaste]->setEnabled(ClipboardHasText() && !d->FReadOnly);
+    FMenuItems[tagDelete]->setEnabled(selected && !d->FReadOnly);
     FMenuItems[tagSelectAll]->setEnabled(!selected && !FValueText.empty());
 }
 
@@ -240,7 +242,7 @@ void TRyNumEdit::contextMenuEvent(QContextMenuEvent *e) {
 void TRyNumEdit::CopyToClipboard() {
     if (FSelLength == 0)
         return;
-    QApplication::clipboard()->setText(cp932::ToUnicode(FImageCopy ? FDisplayText : FValueText));
+    QApplication::clipboard()->setText(cp932::ToUnicode(d->FImageCopy ? FDisplayText : FValueText));
 }
 
 void TRyNumEdit::CutToClipboard() {
@@ -259,8 +261,8 @@ void TRyNumEdit::PasteFromClipboard() {
     if (typeid(*this) == typeid(TRyNumEdit)) {
         // Past a sign, a point and the digit limits the filter reads nothing but commas.
         const std::uint64_t budget = std::uint64_t{2} +
-                                     static_cast<std::uint64_t>(FIntegerLength) +
-                                     static_cast<std::uint64_t>(FDecimalLength);
+                                     static_cast<std::uint64_t>(d->FIntegerLength) +
+                                     static_cast<std::uint64_t>(d->FDecimalLength);
         pasted = NumericPrefix(text, budget);
     } else {
         pasted = cp932::FromUnicode(text);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: dragging the control within the program, and drops of dragged controls onto it.
 #include "RyNumEdit.h"
+#include "RyNumEditPrivate.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -41,28 +42,28 @@ bool IsObjectDrag(const QDropEvent *e) {
 } // namespace
 
 void TRyNumEdit::BeginDrag(bool Immediate, int Threshold) {
-    if (IsDesigning() || FDragging)
+    if (IsDesigning() || d->FDragging)
         return;
     if (Immediate) {
-        ExecuteDrag();
+        d->ExecuteDrag();
         return;
     }
     // Measured from the last press, which is the one in progress when a handler of
     // OnMouseDown begins the drag.
-    FDragPending = true;
-    FDragThreshold = Threshold < 0 ? QApplication::startDragDistance() : Threshold;
+    d->FDragPending = true;
+    d->FDragThreshold = Threshold < 0 ? QApplication::startDragDistance() : Threshold;
 }
 
-void TRyNumEdit::ExecuteDrag() {
+void TRyNumEditPrivate::ExecuteDrag() {
     FDragPending = false;
     FDragging = true;
-    auto *drag = new QDrag(this);
+    auto *drag = new QDrag(q);
     auto *mark = new QMimeData;
     mark->setData(ObjectDragFormat, QByteArray());
     drag->setMimeData(mark);
-    emit OnStartDrag(this, drag);
+    emit q->OnStartDrag(q, drag);
     LastDrop = TDrop();
-    const QPointer<TRyNumEdit> self(this);
+    const QPointer<TRyNumEdit> self(q);
     drag->exec(ActionOf(FDragCursor));
     // The loop of the drag may have closed the window and the control with it.
     if (!self)
@@ -72,7 +73,7 @@ void TRyNumEdit::ExecuteDrag() {
     FClickPending = false;
     FMouseCaptured = false;
     const TDrop drop = LastDrop;
-    emit OnEndDrag(this, drop.Target, drop.Point.x(), drop.Point.y());
+    emit q->OnEndDrag(q, drop.Target, drop.Point.x(), drop.Point.y());
 }
 
 void TRyNumEdit::connectNotify(const QMetaMethod &Signal) {
@@ -82,15 +83,15 @@ void TRyNumEdit::connectNotify(const QMetaMethod &Signal) {
     QWidget::connectNotify(Signal);
 }
 
-void TRyNumEdit::DragOverRule(QDropEvent *e, TDragState State) {
+void TRyNumEditPrivate::DragOverRule(QDropEvent *e, TRyNumEdit::TDragState State) {
     if (!IsObjectDrag(e)) {
         e->ignore();
         return;
     }
     FDragOverSource = e->source();
-    FDragOverPoint = e->position().toPoint() - contentsRect().topLeft();
-    bool accept = isSignalConnected(QMetaMethod::fromSignal(&TRyNumEdit::OnDragOver));
-    emit OnDragOver(this, e->source(), FDragOverPoint.x(), FDragOverPoint.y(), State, accept);
+    FDragOverPoint = e->position().toPoint() - q->contentsRect().topLeft();
+    bool accept = q->isSignalConnected(QMetaMethod::fromSignal(&TRyNumEdit::OnDragOver));
+    emit q->OnDragOver(q, e->source(), FDragOverPoint.x(), FDragOverPoint.y(), State, accept);
     // Asked again at every move, so a handler may accept one part and refuse another.
     if (accept)
         e->acceptProposedAction();
@@ -99,25 +100,25 @@ void TRyNumEdit::DragOverRule(QDropEvent *e, TDragState State) {
 }
 
 void TRyNumEdit::dragEnterEvent(QDragEnterEvent *e) {
-    DragOverRule(e, dsDragEnter);
+    d->DragOverRule(e, dsDragEnter);
 }
 
 void TRyNumEdit::dragMoveEvent(QDragMoveEvent *e) {
-    DragOverRule(e, dsDragMove);
+    d->DragOverRule(e, dsDragMove);
 }
 
 void TRyNumEdit::dragLeaveEvent(QDragLeaveEvent *e) {
     e->accept();
-    if (!FDragOverSource)
+    if (!d->FDragOverSource)
         return;
     bool accept = false;
-    emit OnDragOver(this, FDragOverSource, FDragOverPoint.x(), FDragOverPoint.y(), dsDragLeave,
+    emit OnDragOver(this, d->FDragOverSource, d->FDragOverPoint.x(), d->FDragOverPoint.y(), dsDragLeave,
                     accept);
-    FDragOverSource = nullptr;
+    d->FDragOverSource = nullptr;
 }
 
 void TRyNumEdit::dropEvent(QDropEvent *e) {
-    FDragOverSource = nullptr;
+    d->FDragOverSource = nullptr;
     if (!IsObjectDrag(e)) {
         e->ignore();
         return;

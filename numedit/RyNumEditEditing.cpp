@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: calculator-style editing of the value text, the selection and one level of undo.
 #include "RyNumEdit.h"
+#include "RyNumEditPrivate.h"
 
 #include "Beep.h"
 
@@ -28,7 +29,7 @@ Counts CountDigits(const std::string &v) {
 } // namespace
 
 void TRyNumEdit::Beep() const {
-    if (FErrorBeep)
+    if (d->FErrorBeep)
         numedit::SystemBeep();
 }
 
@@ -41,7 +42,7 @@ void TRyNumEdit::Publish(const std::string &Value, char &Key) {
 }
 
 void TRyNumEdit::InputDigit(char &Key) {
-    if (FReadOnly) {
+    if (d->FReadOnly) {
         Key = '\0';
         return;
     }
@@ -49,15 +50,15 @@ void TRyNumEdit::InputDigit(char &Key) {
         ClearValue();
     const Counts c = CountDigits(FValueText);
     // The limits apply to the value before a leading zero would be dropped.
-    const bool allowed = (FDecimalLength > 0 && c.hasPoint) ? c.decimalDigits < FDecimalLength
-                                                            : c.integerDigits < FIntegerLength;
+    const bool allowed = (d->FDecimalLength > 0 && c.hasPoint) ? c.decimalDigits < d->FDecimalLength
+                                                            : c.integerDigits < d->FIntegerLength;
     if (!allowed) {
         Beep();
         Key = '\0';
         return;
     }
     const std::string candidate = StripLeadingZeros(FValueText + Key);
-    if (FOptions.testFlag(eoORInputStop) && !FitsDisplay(candidate)) {
+    if (d->FOptions.testFlag(eoORInputStop) && !FitsDisplay(candidate)) {
         Beep();
         Key = '\0';
         return;
@@ -66,11 +67,11 @@ void TRyNumEdit::InputDigit(char &Key) {
 }
 
 void TRyNumEdit::InputDecimalPoint(char &Key) {
-    if (FReadOnly) {
+    if (d->FReadOnly) {
         Key = '\0';
         return;
     }
-    if (FDecimalLength == 0) {
+    if (d->FDecimalLength == 0) {
         // Refused before the selection is touched.
         Beep();
         Key = '\0';
@@ -85,7 +86,7 @@ void TRyNumEdit::InputDecimalPoint(char &Key) {
     }
     const std::string candidate = FValueText + '.';
     // The width is tested on the text as typed, before "." becomes "0.".
-    if (FOptions.testFlag(eoORInputStop) && !FitsDisplay(candidate)) {
+    if (d->FOptions.testFlag(eoORInputStop) && !FitsDisplay(candidate)) {
         Beep();
         Key = '\0';
         return;
@@ -94,11 +95,11 @@ void TRyNumEdit::InputDecimalPoint(char &Key) {
 }
 
 void TRyNumEdit::InputMinus(char &Key) {
-    if (FReadOnly) {
+    if (d->FReadOnly) {
         Key = '\0';
         return;
     }
-    if (!FMinus) {
+    if (!d->FMinus) {
         Beep();
         Key = '\0';
         return;
@@ -114,7 +115,7 @@ void TRyNumEdit::InputMinus(char &Key) {
         return;
     }
     const std::string candidate = "-" + FValueText;
-    if (FOptions.testFlag(eoORInputStop) && !FitsDisplay(candidate)) {
+    if (d->FOptions.testFlag(eoORInputStop) && !FitsDisplay(candidate)) {
         Beep();
         Key = '\0';
         return;
@@ -123,7 +124,7 @@ void TRyNumEdit::InputMinus(char &Key) {
 }
 
 void TRyNumEdit::DeleteLastChar() {
-    if (FReadOnly || FValueText.empty())
+    if (d->FReadOnly || FValueText.empty())
         return;
     if (FSelLength != 0) {
         ClearValue();

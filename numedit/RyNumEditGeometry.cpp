@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: text widths, the layout rectangles, the caret and the automatic size.
-#include "EditCaret.h"
 #include "RyNumEdit.h"
+#include "RyNumEditPrivate.h"
 
 #include "ShiftJis.h"
 #include "TextAdvances.h"
@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <climits>
+
+using namespace RyNumEdit;
 
 namespace {
 
@@ -63,40 +65,40 @@ int TRyNumEdit::TextWidth(const std::string &S) const {
     }
     // Far wider than any control: added up, not laid out (and kept within an int). The number,
     // its area and what was typed of it are mostly the same long text, measured once.
-    if (FLongText.Generation == FGeneration && FLongText.Text == S)
-        return FLongText.Width;
+    if (d->FLongText.Generation == d->FGeneration && d->FLongText.Text == S)
+        return d->FLongText.Width;
     TextAdvances advances(font());
     qreal sum = advances.SumAscii(S.data(), S.size());
     if (sum < 0)
         sum = advances.Sum(cp932::ToUnicode(S));
-    FLongText.Generation = FGeneration;
-    FLongText.Text = S;
-    FLongText.Width = static_cast<int>(std::min<qint64>(qRound64(sum), INT_MAX - 1)) + 1;
-    return FLongText.Width;
+    d->FLongText.Generation = d->FGeneration;
+    d->FLongText.Text = S;
+    d->FLongText.Width = static_cast<int>(std::min<qint64>(qRound64(sum), INT_MAX - 1)) + 1;
+    return d->FLongText.Width;
 }
 
-const std::string &TRyNumEdit::FormattedNumber() const {
+const std::string &TRyNumEditPrivate::FormattedNumber() const {
     TMeasures &m = FMeasures;
-    if (m.Generation != FGeneration || m.Value != FValueText) {
+    if (m.Generation != FGeneration || m.Value != q->FValueText) {
         m.Generation = FGeneration;
-        m.Value = FValueText;
-        m.Number = FormatNumber(FValueText);
+        m.Value = q->FValueText;
+        m.Number = q->FormatNumber(q->FValueText);
         m.Measured = false;
     }
     return m.Number;
 }
 
-const TRyNumEdit::TMeasures &TRyNumEdit::Measures() const {
+const TRyNumEditPrivate::TMeasures &TRyNumEditPrivate::Measures() const {
     TMeasures &m = FMeasures;
     FormattedNumber();
     if (m.Measured)
         return m;
     m.Measured = true;
-    m.NumberWidth = TextWidth(m.Number);
-    m.AreaWidth = NumberAreaWidth();
-    m.InputWidth = InputTextWidth(FValueText);
-    m.LeftMarkWidth = TextWidth(FLeftMark);
-    m.RightMarkWidth = TextWidth(FRightMark);
+    m.NumberWidth = q->TextWidth(m.Number);
+    m.AreaWidth = q->NumberAreaWidth();
+    m.InputWidth = q->InputTextWidth(q->FValueText);
+    m.LeftMarkWidth = q->TextWidth(FLeftMark);
+    m.RightMarkWidth = q->TextWidth(FRightMark);
     return m;
 }
 
@@ -107,16 +109,16 @@ int TRyNumEdit::DisplayTextWidth(const std::string &Value) const {
 int TRyNumEdit::InputTextWidth(const std::string &Value) const {
     // What has been typed, without the zeros that DecimalFixed pads on.
     TNumberParts n = SplitNumber(Value);
-    if (FComma)
+    if (d->FComma)
         n.Integer = InsertCommas(n.Integer);
-    if ((FIntegerFixed || FDecimalFixed) && n.Integer.empty())
+    if ((d->FIntegerFixed || d->FDecimalFixed) && n.Integer.empty())
         n.Integer = "0";
     return TextWidth(Joined(n));
 }
 
 int TRyNumEdit::AvailableWidth() const {
-    const int b = (FBorderStyle == bsSingle && FCtl3D) ? 2 : 1;
-    return Coordinate(int64_t{contentsRect().width()} - FLeftMargin - FRightMargin - 2 * b);
+    const int b = (d->FBorderStyle == bsSingle && d->FCtl3D) ? 2 : 1;
+    return Coordinate(int64_t{contentsRect().width()} - d->FLeftMargin - d->FRightMargin - 2 * b);
 }
 
 bool TRyNumEdit::FitsDisplay(const std::string &Value) const {
@@ -125,54 +127,54 @@ bool TRyNumEdit::FitsDisplay(const std::string &Value) const {
 
 std::string TRyNumEdit::NumberAreaTemplate() const {
     TNumberParts n = SplitNumber(FValueText);
-    if (FIntegerFixed) {
-        n.Integer.assign(FixedDigits(FIntegerLength, n.Integer.size()), '0');
-        if (FMinus)
+    if (d->FIntegerFixed) {
+        n.Integer.assign(TRyNumEditPrivate::FixedDigits(d->FIntegerLength, n.Integer.size()), '0');
+        if (d->FMinus)
             n.Sign = "-";
     }
-    if ((FIntegerFixed || FDecimalFixed) && n.Integer.empty())
+    if ((d->FIntegerFixed || d->FDecimalFixed) && n.Integer.empty())
         n.Integer = "0";
-    if (FDecimalFixed) {
+    if (d->FDecimalFixed) {
         n.Point = ".";
         // As many as FormatNumber gives the number, so the two widths differ by the integers.
-        n.Decimals.assign(FixedDigits(FDecimalLength, n.Decimals.size()), '0');
+        n.Decimals.assign(TRyNumEditPrivate::FixedDigits(d->FDecimalLength, n.Decimals.size()), '0');
     }
-    if (FComma)
+    if (d->FComma)
         n.Integer = InsertCommas(n.Integer);
     return Joined(n);
 }
 
 std::string TRyNumEdit::MaxNumberTemplate() const {
-    std::string integer(FixedDigits(FIntegerLength, 0), '0');
-    if (FComma)
+    std::string integer(TRyNumEditPrivate::FixedDigits(d->FIntegerLength, 0), '0');
+    if (d->FComma)
         integer = InsertCommas(integer);
-    return (FMinus ? "-" : "") + integer + "." + std::string(FixedDigits(FDecimalLength, 0), '0');
+    return (d->FMinus ? "-" : "") + integer + "." + std::string(TRyNumEditPrivate::FixedDigits(d->FDecimalLength, 0), '0');
 }
 
 int TRyNumEdit::NumberAreaWidth() const {
     return TextWidth(NumberAreaTemplate());
 }
 
-TRyNumEdit::TRow TRyNumEdit::Row() const {
+TRyNumEditPrivate::TRow TRyNumEditPrivate::Row() const {
     TRow r;
-    r.CW = contentsRect().width();
-    r.CH = contentsRect().height();
-    r.H = FTextHeight;
+    r.CW = q->contentsRect().width();
+    r.CH = q->contentsRect().height();
+    r.H = q->FTextHeight;
     const TMeasures &m = Measures();
     r.W = m.AreaWidth;
     // Marks around nothing take no room.
-    const bool marksShown = !FValueText.empty() || FIntegerFixed || FDecimalFixed;
+    const bool marksShown = !q->FValueText.empty() || FIntegerFixed || FDecimalFixed;
     r.Lw = marksShown ? m.LeftMarkWidth : 0;
     r.Rw = marksShown ? m.RightMarkWidth : 0;
     r.T = r.Lw + r.W + r.Rw;
     switch (FVertAlignment) {
-    case taTopJustify:
+    case TRyNumEdit::taTopJustify:
         r.Y = FTopMargin;
         break;
-    case taBottomJustify:
+    case TRyNumEdit::taBottomJustify:
         r.Y = r.CH - r.H - FBottomMargin;
         break;
-    case taVCenter:
+    case TRyNumEdit::taVCenter:
         r.Y = Half(r.CH - r.H - FTopMargin - FBottomMargin) + FTopMargin;
         break;
     }
@@ -180,70 +182,70 @@ TRyNumEdit::TRow TRyNumEdit::Row() const {
 }
 
 TRect TRyNumEdit::GetLeftMarkRect() const {
-    const TRow r = Row();
+    const TRyNumEditPrivate::TRow r = d->Row();
     int64_t x = 0;
-    switch (FAlignment) {
+    switch (d->FAlignment) {
     case taLeftJustify:
-        x = FLeftMargin;
+        x = d->FLeftMargin;
         break;
     case taRightJustify:
-        x = r.CW - (r.Rw + FRightMargin + 1) - (r.Lw + r.W);
+        x = r.CW - (r.Rw + d->FRightMargin + 1) - (r.Lw + r.W);
         break;
     case taCenter:
-        x = FLeftMargin + Half(r.CW - FLeftMargin - FRightMargin) - Half(r.T);
+        x = d->FLeftMargin + Half(r.CW - d->FLeftMargin - d->FRightMargin) - Half(r.T);
         break;
     }
     return RowRect(x, r.Lw, r.Y, r.H);
 }
 
 TRect TRyNumEdit::GetNumberAreaRect() const {
-    const TRow r = Row();
+    const TRyNumEditPrivate::TRow r = d->Row();
     int64_t x = 0;
-    switch (FAlignment) {
+    switch (d->FAlignment) {
     case taLeftJustify:
-        x = FLeftMargin + r.Lw;
+        x = d->FLeftMargin + r.Lw;
         break;
     case taRightJustify:
-        x = r.CW - r.Rw - FRightMargin - r.W - 1;
+        x = r.CW - r.Rw - d->FRightMargin - r.W - 1;
         break;
     case taCenter:
-        x = r.Lw + Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin - Half(r.T);
+        x = r.Lw + Half(r.CW - d->FLeftMargin - d->FRightMargin) + d->FLeftMargin - Half(r.T);
         break;
     }
     return RowRect(x, r.W, r.Y, r.H);
 }
 
 TRect TRyNumEdit::GetNumberTextRect() const {
-    const TRow r = Row();
+    const TRyNumEditPrivate::TRow r = d->Row();
     // The number keeps to the right end of its area.
-    const int64_t N = Measures().NumberWidth;
+    const int64_t N = d->Measures().NumberWidth;
     int64_t x = 0;
-    switch (FAlignment) {
+    switch (d->FAlignment) {
     case taLeftJustify:
-        x = FLeftMargin + r.Lw + r.W - N;
+        x = d->FLeftMargin + r.Lw + r.W - N;
         break;
     case taRightJustify:
-        x = r.CW - (r.Rw + FRightMargin + 1) - N;
+        x = r.CW - (r.Rw + d->FRightMargin + 1) - N;
         break;
     case taCenter:
-        x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + r.Lw + r.W - Half(r.T) - N;
+        x = Half(r.CW - d->FLeftMargin - d->FRightMargin) + d->FLeftMargin + r.Lw + r.W - Half(r.T) - N;
         break;
     }
     return RowRect(x, N, r.Y, r.H);
 }
 
 TRect TRyNumEdit::GetRightMarkRect() const {
-    const TRow r = Row();
+    const TRyNumEditPrivate::TRow r = d->Row();
     int64_t x = 0;
-    switch (FAlignment) {
+    switch (d->FAlignment) {
     case taLeftJustify:
-        x = FLeftMargin + r.Lw + r.W;
+        x = d->FLeftMargin + r.Lw + r.W;
         break;
     case taRightJustify:
-        x = r.CW - (r.Rw + FRightMargin + 1);
+        x = r.CW - (r.Rw + d->FRightMargin + 1);
         break;
     case taCenter:
-        x = Half(r.CW - FLeftMargin - FRightMargin) + FLeftMargin + Half(r.T) - r.Rw;
+        x = Half(r.CW - d->FLeftMargin - d->FRightMargin) + d->FLeftMargin + Half(r.T) - r.Rw;
         break;
     }
     return RowRect(x, r.Rw, r.Y, r.H);
@@ -252,26 +254,27 @@ TRect TRyNumEdit::GetRightMarkRect() const {
 QPoint TRyNumEdit::GetCaretPoint() const {
     // Just after the last entered character: before padded decimals, after a typed ".".
     const TRect r = GetNumberTextRect();
-    return QPoint(Coordinate(int64_t{r.Left} + Measures().InputWidth - 1), r.Top);
+    return QPoint(Coordinate(int64_t{r.Left} + d->Measures().InputWidth - 1), r.Top);
 }
 
-int TRyNumEdit::AutoHeight() const {
-    const QMargins m = contentsMargins();
-    return WidgetSize(int64_t{FTextHeight} + FTopMargin + FBottomMargin + m.top() + m.bottom());
+int TRyNumEditPrivate::AutoHeight() const {
+    const QMargins m = q->contentsMargins();
+    return WidgetSize(int64_t{q->FTextHeight} + FTopMargin + FBottomMargin + m.top() +
+                      m.bottom());
 }
 
 void TRyNumEdit::AdjustHeight() {
-    if (FAutoSize)
-        resize(width(), AutoHeight());
+    if (d->FAutoSize)
+        resize(width(), d->AutoHeight());
 }
 
 void TRyNumEdit::AdjustWidth() {
     // Only a form designer sizes the width to the widest number; at run time it stays.
-    if (!IsDesigning() || !FOptions.testFlag(eoAutoWidthSize) || !FAutoSize)
+    if (!IsDesigning() || !d->FOptions.testFlag(eoAutoWidthSize) || !d->FAutoSize)
         return;
     const QMargins m = contentsMargins();
-    resize(WidgetSize(int64_t{TextWidth(MaxNumberTemplate())} + TextWidth(FLeftMark) +
-                      TextWidth(FRightMark) + FLeftMargin + FRightMargin + 2 + m.left() +
+    resize(WidgetSize(int64_t{TextWidth(MaxNumberTemplate())} + TextWidth(d->FLeftMark) +
+                      TextWidth(d->FRightMark) + d->FLeftMargin + d->FRightMargin + 2 + m.left() +
                       m.right()),
            height());
 }
@@ -279,7 +282,7 @@ void TRyNumEdit::AdjustWidth() {
 void TRyNumEdit::CreateEditCaret() {
     if (IsDesigning())
         return;
-    FCaret->Create(FCaretWidth, FTextHeight);
+    d->FCaret.Create(FCaretWidth, FTextHeight);
     UpdateCaret();
 }
 
@@ -287,8 +290,8 @@ void TRyNumEdit::UpdateCaret() {
     if (IsDesigning() || !hasFocus())
         return;
     const QPoint p = GetCaretPoint();
-    FCaret->Show();
-    FCaret->SetPos(p);
+    d->FCaret.Show();
+    d->FCaret.SetPos(p);
     // The input method's composition window follows the caret.
     if (QInputMethod *im = QGuiApplication::inputMethod())
         im->update(Qt::ImCursorRectangle | Qt::ImFont | Qt::ImAnchorRectangle);
@@ -297,6 +300,6 @@ void TRyNumEdit::UpdateCaret() {
 void TRyNumEdit::DestroyEditCaret() {
     if (IsDesigning())
         return;
-    FCaret->Hide();
-    FCaret->Destroy();
+    d->FCaret.Hide();
+    d->FCaret.Destroy();
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: keys, characters, the input method, the mouse, focus and the window-text messages.
 #include "RyNumEdit.h"
+#include "RyNumEditPrivate.h"
 
 #include "ShiftJis.h"
 
@@ -18,6 +19,8 @@
 
 #include <algorithm>
 #include <cstring>
+
+using namespace RyNumEdit;
 
 namespace {
 
@@ -117,11 +120,16 @@ bool TRyNumEdit::event(QEvent *e) {
         if (parentWidget())
             ParentAssigned();
         break;
+    case QEvent::Polish:
+        // The constructor formatted the first display text with this class's own formatting;
+        // a derived control's formatting shapes it from here on.
+        FormatChanged();
+        break;
     case QEvent::ShortcutOverride: {
         // Keys the control handles itself are not taken by a window's shortcuts.
         auto *k = static_cast<QKeyEvent *>(e);
         const TVirtualKey v = TranslateKey(*k);
-        if (v.Code != 0 && WantsKey(v.Code, v.Shift)) {
+        if (v.Code != 0 && d->WantsKey(v.Code, v.Shift)) {
             e->accept();
             return true;
         }
@@ -133,7 +141,7 @@ bool TRyNumEdit::event(QEvent *e) {
     return QWidget::event(e);
 }
 
-bool TRyNumEdit::WantsKey(quint16 Key, TShiftState Shift) const {
+bool TRyNumEditPrivate::WantsKey(quint16 Key, TShiftState Shift) const {
     if (Shift.ShiftOnly())
         return Key == vk::Left || Key == vk::Right;
     if (Shift.CtrlOnly())
@@ -203,9 +211,9 @@ void TRyNumEdit::KeyDownRules(quint16 &Key, TShiftState Shift) {
         const bool up = Key == vk::Up;
         ClearSelection();
         Key = 0;
-        if (FArrowFocusMove && FOptions.testFlag(up ? eoArrowUp : eoArrowDown))
-            RequestFocusMove(!up);
-    } else if (FReadOnly) {
+        if (d->FArrowFocusMove && d->FOptions.testFlag(up ? eoArrowUp : eoArrowDown))
+            d->RequestFocusMove(!up);
+    } else if (d->FReadOnly) {
         return;
     } else if (Shift.CtrlOnly() && Key == vk::Letter('V')) {
         PasteFromClipboard();
@@ -220,7 +228,7 @@ void TRyNumEdit::KeyDownRules(quint16 &Key, TShiftState Shift) {
 }
 
 void TRyNumEdit::KeyPressRules(char &Key) {
-    if (FReadOnly) {
+    if (d->FReadOnly) {
         Key = '\0';
         return;
     }
@@ -234,9 +242,9 @@ void TRyNumEdit::KeyPressRules(char &Key) {
         Key = '\0';
         return;
     case 13:
-        if (FEnterFocusMove) {
+        if (d->FEnterFocusMove) {
             if (window() != this) {
-                RequestFocusMove(true);
+                d->RequestFocusMove(true);
                 Key = '\0';
             }
         } else {
@@ -275,21 +283,36 @@ void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
         }
     }
     // What is still being composed is shown beside the caret until it is committed.
-    if (e->preeditString() != FPreedit) {
-        FPreedit = e->preeditString();
+    if (e->preeditString() != d->FPreedit) {
+        d->FPreedit = e->preeditString();
         update();
     }
     e->accept();
 }
 
+namespace {
+
+/// Turns the input method on or off for Edit by its ReadOnly and ImeMode. Qt tells the input
+/// method at once when the control has the focus.
+void ApplyInputMethodState(TRyNumEdit *Edit) {
+    // Only imDisable turns it off: a closed input method is one the user can still open
+    // (imClose asks it to prefer direct Latin input). A read-only control takes no text.
+    Edit->setAttribute(Qt::WA_InputMethodEnabled,
+                       Edit->ImeMode() != TRyNumEdit::imDisable && !Edit->ReadOnly());
+}
+
+} // namespace
+
+void TRyNumEdit::SetReadOnly(bool Value) {
+    d->FReadOnly = Value;
+    ApplyInputMethodState(this);
+}
+
 void TRyNumEdit::SetImeMode(TImeMode Value) {
-    if (Value == FImeMode)
+    if (Value == d->FImeMode)
         return;
-    FImeMode = Value;
-    // Qt tells the input method at once when the control has the focus. Only imDisable turns
-    // it off: a closed input method is one the user can still open (imClose asks it to prefer
-    // direct Latin input).
-    setAttribute(Qt::WA_InputMethodEnabled, Value != imDisable);
+    d->FImeMode = Value;
+    ApplyInputMethodState(this);
     if (hasFocus())
         if (QInputMethod *im = QGuiApplication::inputMethod())
             im->update(Qt::ImHints);
@@ -307,8 +330,11 @@ QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     case Qt::ImFont:
         return font();
     case Qt::ImHints:
-        return int(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText |
-                   (FImeMode == imClose ? Qt::ImhPreferLatin : Qt::ImhNone));
+        // A formatted number is what Wayland's text input protocols know; a preference for
+        // digits they have no word for.
+        return int(Qt::ImhFormattedNumbersOnly | Qt::ImhNoAutoUppercase |
+                   Qt::ImhNoPredictiveText |
+                   (d->FImeMode == imClose ? Qt::ImhPreferLatin : Qt::ImhNone));
     case Qt::ImSurroundingText:
         return cp932::ToUnicode(FValueText);
     case Qt::ImCursorPosition:
@@ -327,16 +353,16 @@ void TRyNumEdit::mousePressEvent(QMouseEvent *e) {
     // Any button gives an unfocused control the focus, read-only or not, tab stop or not, on
     // the frame as well; the other rules and events belong to the client area.
     if (!IsDesigning())
-        TakeFocus(Qt::MouseFocusReason);
+        d->TakeFocus(Qt::MouseFocusReason);
     e->accept();
     if (!OnClientArea(this, e))
         return;
-    FMouseCaptured = true; // the moves and the release that follow are the client area's
+    d->FMouseCaptured = true; // the moves and the release that follow are the client area's
     const bool left = e->button() == Qt::LeftButton;
     // Where a drag that this press begins (automatically, or by an OnMouseDown handler) is
     // measured from.
-    FDragFrom = e->position().toPoint();
-    if (left && FDragMode == dmAutomatic && !FDblClicked)
+    d->FDragFrom = e->position().toPoint();
+    if (left && d->FDragMode == dmAutomatic && !FDblClicked)
         BeginDrag(false);
     if (left && !FDblClicked) {
         if (QApplication::activeWindow() && !hasFocus())
@@ -344,7 +370,7 @@ void TRyNumEdit::mousePressEvent(QMouseEvent *e) {
         ClearSelection();
     }
     // The second press of a double click makes no click.
-    FClickPending = left && !FDblClicked;
+    d->FClickPending = left && !FDblClicked;
     const QPoint p = ClientPos(this, e);
     emit OnMouseDown(this, e->button(), ShiftStateOf(e->modifiers()), p.x(), p.y());
     FDblClicked = false;
@@ -366,12 +392,12 @@ void TRyNumEdit::mouseDoubleClickEvent(QMouseEvent *e) {
 
 void TRyNumEdit::mouseMoveEvent(QMouseEvent *e) {
     e->accept();
-    if (FDragPending && e->buttons().testFlag(Qt::LeftButton) &&
-        (e->position().toPoint() - FDragFrom).manhattanLength() >= FDragThreshold) {
-        ExecuteDrag();
+    if (d->FDragPending && e->buttons().testFlag(Qt::LeftButton) &&
+        (e->position().toPoint() - d->FDragFrom).manhattanLength() >= d->FDragThreshold) {
+        d->ExecuteDrag();
         return;
     }
-    if (!FMouseCaptured && !OnClientArea(this, e))
+    if (!d->FMouseCaptured && !OnClientArea(this, e))
         return;
     const QPoint p = ClientPos(this, e);
     // The drag selects as soon as the pointer is over the number; y does not matter.
@@ -383,17 +409,17 @@ void TRyNumEdit::mouseMoveEvent(QMouseEvent *e) {
 
 void TRyNumEdit::mouseReleaseEvent(QMouseEvent *e) {
     FDblClicked = false;
-    FDragPending = false;
+    d->FDragPending = false;
     e->accept();
-    const bool captured = FMouseCaptured;
-    FMouseCaptured = e->buttons() != Qt::NoButton;
+    const bool captured = d->FMouseCaptured;
+    d->FMouseCaptured = e->buttons() != Qt::NoButton;
     if (!captured && !OnClientArea(this, e))
         return;
     const QPoint p = ClientPos(this, e);
     if (e->button() == Qt::LeftButton) {
         // A click is a left press and release with the pointer back inside the client area.
-        const bool click = FClickPending && QRect(QPoint(), contentsRect().size()).contains(p);
-        FClickPending = false;
+        const bool click = d->FClickPending && QRect(QPoint(), contentsRect().size()).contains(p);
+        d->FClickPending = false;
         if (click)
             emit OnClick(this);
     }
@@ -407,9 +433,9 @@ void TRyNumEdit::focusInEvent(QFocusEvent *e) {
     // The focus coming back from a popup or another window is no entry into the control, nor
     // is a second focus-in without a focus-out (a dialog sends one as it opens); the first
     // focus a window gives when it opens is one.
-    StopWatchingWindowFocus();
-    if (!FEntered)
-        EnterRule();
+    d->StopWatchingWindowFocus();
+    if (!d->FEntered)
+        d->EnterRule();
     CreateEditCaret();
     UpdateCaret();
 }
@@ -423,75 +449,75 @@ void TRyNumEdit::focusOutEvent(QFocusEvent *e) {
     if (((reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) &&
          window()->focusWidget() == this) ||
         reason == Qt::MenuBarFocusReason)
-        WatchWindowFocus();
+        d->WatchWindowFocus();
     else
-        ExitRule();
+        d->ExitRule();
     // The input method drops an unfinished composition with the focus.
-    if (!FPreedit.isEmpty()) {
-        FPreedit.clear();
+    if (!d->FPreedit.isEmpty()) {
+        d->FPreedit.clear();
         update();
     }
     DestroyEditCaret();
 }
 
-void TRyNumEdit::WatchWindowFocus() {
+void TRyNumEditPrivate::WatchWindowFocus() {
     // While the window is inactive the program may move its focus elsewhere (after a message
     // box, say), which sends the control no focus-out: the window's focus object tells.
-    if (QWindow *w = window()->windowHandle(); w && !FWindowFocusWatch)
-        FWindowFocusWatch = connect(w, &QWindow::focusObjectChanged, this, [this](QObject *Now) {
-            if (Now && Now != this && !qobject_cast<QMenuBar *>(Now))
+    if (QWindow *w = q->window()->windowHandle(); w && !FWindowFocusWatch)
+        FWindowFocusWatch = QObject::connect(w, &QWindow::focusObjectChanged, q, [this](QObject *Now) {
+            if (Now && Now != q && !qobject_cast<QMenuBar *>(Now))
                 ExitRule();
         });
 }
 
-void TRyNumEdit::StopWatchingWindowFocus() {
-    disconnect(FWindowFocusWatch);
+void TRyNumEditPrivate::StopWatchingWindowFocus() {
+    QObject::disconnect(FWindowFocusWatch);
 }
 
-void TRyNumEdit::TakeFocus(Qt::FocusReason Reason) {
-    if (hasFocus())
+void TRyNumEditPrivate::TakeFocus(Qt::FocusReason Reason) {
+    if (q->hasFocus())
         return;
-    setFocus(Reason);
-    if (hasFocus() || window()->focusWidget() != this)
+    q->setFocus(Reason);
+    if (q->hasFocus() || q->window()->focusWidget() != q)
         return;
     // The window is not active, so Qt only records the control as its focus, to be given when
     // the window system activates the window. Ask for that, and enter the control now, as the
     // platform's focus call does, so that a menu opening from this press already sees the
     // selection; the focus that activation brings is then no new entry.
-    window()->activateWindow();
+    q->window()->activateWindow();
     if (FEntered)
         return; // the window's focus all along: it comes back
     EnterRule();
     WatchWindowFocus();
 }
 
-void TRyNumEdit::EnterRule() {
+void TRyNumEditPrivate::EnterRule() {
     FEntered = true;
-    emit OnEnter(this);
+    emit q->OnEnter(q);
     if (FAutoSelect)
-        SelectAll();
+        q->SelectAll();
 }
 
-void TRyNumEdit::ExitRule() {
+void TRyNumEditPrivate::ExitRule() {
     FEntered = false;
     StopWatchingWindowFocus();
-    emit OnExit(this);
-    if (FValueText == "-" && !FOptions.testFlag(eoMinusOnly)) {
+    emit q->OnExit(q);
+    if (q->FValueText == "-" && !FOptions.testFlag(TRyNumEdit::eoMinusOnly)) {
         // A sign with no number is dropped quietly: no undo text, no OnChange.
-        FValueText.clear();
-        ValueChanged();
+        q->FValueText.clear();
+        q->ValueChanged();
     }
     if (FHideSelection)
-        ClearSelection();
+        q->ClearSelection();
 }
 
-void TRyNumEdit::RequestFocusMove(bool Next) {
-    QWidget *form = window();
-    if (form == this)
+void TRyNumEditPrivate::RequestFocusMove(bool Next) {
+    QWidget *form = q->window();
+    if (form == q)
         return;
     // Carried out after the current key has been handled completely, from whatever has the
     // focus then; from here it is exactly the move that Tab or Shift+Tab makes.
-    const QPointer<TRyNumEdit> self(this);
+    const QPointer<TRyNumEdit> self(q);
     QMetaObject::invokeMethod(
         form,
         [self, form, Next] {
@@ -510,7 +536,7 @@ void TRyNumEdit::RequestFocusMove(bool Next) {
 
 int TRyNumEdit::WMGetDlgCode() const {
     int code = DLGC_WANTARROWS | DLGC_WANTCHARS;
-    if (FEnterFocusMove)
+    if (d->FEnterFocusMove)
         code |= DLGC_WANTALLKEYS;
     return code;
 }

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: the border, painting, and what follows a new parent, font, 3D look, state or size.
-#include "EditCaret.h"
 #include "RyNumEdit.h"
+#include "RyNumEditPrivate.h"
 
 #include "ShiftJis.h"
 #include "TextAdvances.h"
@@ -99,33 +99,33 @@ void DrawRowText(QPainter &Painter, const QRect &Rect, const std::string &Bytes)
 
 } // namespace
 
-int TRyNumEdit::FrameWidth() const {
-    if (FBorderStyle == bsNone)
+int TRyNumEditPrivate::FrameWidth() const {
+    if (FBorderStyle == TRyNumEdit::bsNone)
         return 0;
     // A sunken 3D edge is two pixels wide, the flat line one.
     return FCtl3D ? 2 : 1;
 }
 
-void TRyNumEdit::RecreateWnd() {
+void TRyNumEditPrivate::RecreateWnd() {
     const int f = FrameWidth();
-    setContentsMargins(f, f, f, f);
-    update();
+    q->setContentsMargins(f, f, f, f);
+    q->update();
 }
 
 void TRyNumEdit::SetCtl3D(bool Value) {
-    if (Value == FCtl3D)
+    if (Value == d->FCtl3D)
         return;
-    FCtl3D = Value;
+    d->FCtl3D = Value;
     if (FCreating)
         return;
-    if (FBorderStyle == bsSingle)
-        RecreateWnd();
+    if (d->FBorderStyle == bsSingle)
+        d->RecreateWnd();
     AdjustHeight();
     AdjustWidth();
 }
 
 QSize TRyNumEdit::sizeHint() const {
-    return QSize(121, FAutoSize && FTextHeight > 0 ? AutoHeight() : 20);
+    return QSize(121, d->FAutoSize && FTextHeight > 0 ? d->AutoHeight() : 20);
 }
 
 void TRyNumEdit::ParentAssigned() {
@@ -134,7 +134,7 @@ void TRyNumEdit::ParentAssigned() {
     AdjustWidth();
     // A colour set by program code before the parent wins no more; a form's stored one, set
     // after this, still does.
-    FColor = QColor();
+    d->FColor = QColor();
 }
 
 void TRyNumEdit::changeEvent(QEvent *e) {
@@ -146,7 +146,7 @@ void TRyNumEdit::changeEvent(QEvent *e) {
         if (focused)
             DestroyEditCaret();
         QWidget::changeEvent(e);
-        ++FGeneration;
+        ++d->FGeneration;
         FTextHeight = TextHeightOf(font());
         AdjustHeight();
         AdjustWidth();
@@ -180,8 +180,8 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
     const QColor color = Color();
     painter.fillRect(rect(), color);
 
-    if (FBorderStyle == bsSingle) {
-        if (FCtl3D)
+    if (d->FBorderStyle == bsSingle) {
+        if (d->FCtl3D)
             qDrawWinPanel(&painter, rect(), palette(), /*sunken=*/true);
         else {
             painter.setPen(palette().color(QPalette::WindowText));
@@ -209,37 +209,37 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
     const TRect right = GetRightMarkRect();
     // The band runs from the left mark through the right mark.
     TRect fill = FTextRect;
-    if (!FLeftMark.empty())
+    if (!d->FLeftMark.empty())
         fill.Left = left.Left;
-    if (!FRightMark.empty())
+    if (!d->FRightMark.empty())
         fill.Right = right.Right;
-    const std::string &number = Measures().Number;
+    const std::string &number = d->Measures().Number;
 
     painter.fillRect(fill.ToQRect(), background);
     painter.setPen(textColor);
     painter.setFont(font());
-    if (!FLeftMark.empty() && !number.empty())
-        DrawRowText(painter, left.ToQRect(), FLeftMark);
+    if (!d->FLeftMark.empty() && !number.empty())
+        DrawRowText(painter, left.ToQRect(), d->FLeftMark);
     DrawRowText(painter, FTextRect.ToQRect(), number);
-    if (!FRightMark.empty() && !number.empty())
-        DrawRowText(painter, right.ToQRect(), FRightMark);
+    if (!d->FRightMark.empty() && !number.empty())
+        DrawRowText(painter, right.ToQRect(), d->FRightMark);
 
-    if (!FPreedit.isEmpty()) {
+    if (!d->FPreedit.isEmpty()) {
         // The composition is drawn over the row, underlined, on the control's own colour.
         const QRect r = PreeditRect();
         painter.fillRect(r, color);
         painter.setPen(palette().color(QPalette::Active, QPalette::Text));
-        painter.drawText(r, RowTextFlags, FPreedit);
+        painter.drawText(r, RowTextFlags, d->FPreedit);
         painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     }
 
-    FCaret->Paint(painter, palette().color(QPalette::Active, QPalette::Text));
+    d->FCaret.Paint(painter, palette().color(QPalette::Active, QPalette::Text));
 }
 
 QRect TRyNumEdit::PreeditRect() const {
-    if (FPreedit.isEmpty())
+    if (d->FPreedit.isEmpty())
         return QRect();
-    const int width = QFontMetrics(font()).horizontalAdvance(FPreedit) + 1;
+    const int width = QFontMetrics(font()).horizontalAdvance(d->FPreedit) + 1;
     const QPoint caret = GetCaretPoint();
     // It starts after the caret, but keeps inside the client area where it can: the caret of
     // a right-aligned number stands at the right margin.

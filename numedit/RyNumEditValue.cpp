@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: construction, the published properties and the value text with its formatting.
-#include "EditCaret.h"
 #include "RyNumEdit.h"
+#include "RyNumEditPrivate.h"
 
 #include "Beep.h"
 #include "RyNumEditAccessible.h"
@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cstring>
 
+using namespace RyNumEdit;
+
 namespace {
 
 bool IsDigit(char c) {
@@ -23,8 +25,11 @@ bool IsDigit(char c) {
 
 } // namespace
 
+TRyNumEditPrivate::TRyNumEditPrivate(TRyNumEdit *Q, bool Designing)
+    : q(Q), FDesigning(Designing), FCaret(Q) {}
+
 TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
-    : QWidget(parent), FCaret(std::make_unique<EditCaret>(this)), FDesigning(State == dsDesigning) {
+    : QWidget(parent), d(std::make_unique<TRyNumEditPrivate>(this, State == dsDesigning)) {
     // FCreating is true from here until the end of the constructor.
     InstallRyNumEditAccessibility();
     setAttribute(Qt::WA_InputMethodEnabled);
@@ -33,7 +38,7 @@ TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
     SetTabStop(true);
     // Every move is published, not only those with a button held.
     setMouseTracking(true);
-    setContentsMargins(FrameWidth(), FrameWidth(), FrameWidth(), FrameWidth());
+    setContentsMargins(d->FrameWidth(), d->FrameWidth(), d->FrameWidth(), d->FrameWidth());
 
     FDisplayText = FormatDisplayText(FValueText);
     FUndoText.clear();
@@ -50,30 +55,95 @@ TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
 
 TRyNumEdit::~TRyNumEdit() {
     // QWidget's destructor gives the focus away, which must not reach a control that is gone.
-    StopWatchingWindowFocus();
+    d->StopWatchingWindowFocus();
+}
+
+void TRyNumEdit::virtual_hook(int, void *) {}
+
+// --- Reading the properties and the state ---------------------------------------------------
+
+TRyNumEdit::TAlignment TRyNumEdit::Alignment() const { return d->FAlignment; }
+bool TRyNumEdit::ArrowFocusMove() const { return d->FArrowFocusMove; }
+bool TRyNumEdit::AutoSelect() const { return d->FAutoSelect; }
+bool TRyNumEdit::AutoSize() const { return d->FAutoSize; }
+TRyNumEdit::TBorderStyle TRyNumEdit::BorderStyle() const { return d->FBorderStyle; }
+int TRyNumEdit::BottomMargin() const { return d->FBottomMargin; }
+bool TRyNumEdit::Comma() const { return d->FComma; }
+bool TRyNumEdit::DecimalFixed() const { return d->FDecimalFixed; }
+int TRyNumEdit::DecimalLength() const { return d->FDecimalLength; }
+bool TRyNumEdit::EnterFocusMove() const { return d->FEnterFocusMove; }
+bool TRyNumEdit::ErrorBeep() const { return d->FErrorBeep; }
+bool TRyNumEdit::HideSelection() const { return d->FHideSelection; }
+bool TRyNumEdit::ImageCopy() const { return d->FImageCopy; }
+bool TRyNumEdit::IntegerFixed() const { return d->FIntegerFixed; }
+int TRyNumEdit::IntegerLength() const { return d->FIntegerLength; }
+int TRyNumEdit::LeftMargin() const { return d->FLeftMargin; }
+bool TRyNumEdit::Minus() const { return d->FMinus; }
+TRyNumEdit::TRyNumEditOptions TRyNumEdit::Options() const { return d->FOptions; }
+bool TRyNumEdit::ReadOnly() const { return d->FReadOnly; }
+int TRyNumEdit::RightMargin() const { return d->FRightMargin; }
+int TRyNumEdit::TopMargin() const { return d->FTopMargin; }
+TRyNumEdit::TVertAlignment TRyNumEdit::VertAlignment() const { return d->FVertAlignment; }
+bool TRyNumEdit::Ctl3D() const { return d->FCtl3D; }
+TRyNumEdit::TImeMode TRyNumEdit::ImeMode() const { return d->FImeMode; }
+QString TRyNumEdit::ImeName() const { return d->FImeName; }
+Qt::CursorShape TRyNumEdit::DragCursor() const { return d->FDragCursor; }
+TRyNumEdit::TDragMode TRyNumEdit::DragMode() const { return d->FDragMode; }
+TRyNumEdit::TDragKind TRyNumEdit::DragKind() const { return d->FDragKind; }
+bool TRyNumEdit::Dragging() const { return d->FDragging; }
+bool TRyNumEdit::IsDesigning() const { return d->FDesigning; }
+
+const std::string &TRyNumEdit::ValueText() const { return FValueText; }
+const std::string &TRyNumEdit::DisplayText() const { return FDisplayText; }
+const std::string &TRyNumEdit::UndoText() const { return FUndoText; }
+bool TRyNumEdit::CanUndo() const { return FCanUndo; }
+int TRyNumEdit::SelLength() const { return FSelLength; }
+int TRyNumEdit::TextHeight() const { return FTextHeight; }
+int TRyNumEdit::CaretWidth() const { return FCaretWidth; }
+TRyNumEdit::TRect TRyNumEdit::TextRect() const { return FTextRect; }
+QString TRyNumEdit::PreeditText() const { return d->FPreedit; }
+
+QRect TRyNumEdit::CaretRect() const {
+    return d->FCaret.Exists() ? d->FCaret.Rect() : QRect();
+}
+
+bool TRyNumEdit::CaretShown() const {
+    return d->FCaret.Shown();
 }
 
 // --- Published properties -------------------------------------------------------------------
+// Those only stored are read where they act.
+
+void TRyNumEdit::SetArrowFocusMove(bool Value) { d->FArrowFocusMove = Value; }
+void TRyNumEdit::SetEnterFocusMove(bool Value) { d->FEnterFocusMove = Value; }
+void TRyNumEdit::SetErrorBeep(bool Value) { d->FErrorBeep = Value; }
+void TRyNumEdit::SetHideSelection(bool Value) { d->FHideSelection = Value; }
+void TRyNumEdit::SetImageCopy(bool Value) { d->FImageCopy = Value; }
+void TRyNumEdit::SetOptions(TRyNumEditOptions Value) { d->FOptions = Value; }
+void TRyNumEdit::SetImeName(const QString &Value) { d->FImeName = Value; }
+void TRyNumEdit::SetDragCursor(Qt::CursorShape Value) { d->FDragCursor = Value; }
+void TRyNumEdit::SetDragMode(TDragMode Value) { d->FDragMode = Value; }
+void TRyNumEdit::SetDragKind(TDragKind Value) { d->FDragKind = Value; }
 
 void TRyNumEdit::SetAlignment(TAlignment Value) {
-    if (Value == FAlignment)
+    if (Value == d->FAlignment)
         return;
-    FAlignment = Value;
+    d->FAlignment = Value;
     update();
     UpdateCaret();
 }
 
 void TRyNumEdit::SetAutoSelect(bool Value) {
-    if (Value == FAutoSelect)
+    if (Value == d->FAutoSelect)
         return;
-    FAutoSelect = Value;
+    d->FAutoSelect = Value;
     update();
 }
 
 void TRyNumEdit::SetAutoSize(bool Value) {
-    if (Value == FAutoSize)
+    if (Value == d->FAutoSize)
         return;
-    FAutoSize = Value;
+    d->FAutoSize = Value;
     AdjustHeight();
     AdjustWidth();
     update();
@@ -81,10 +151,10 @@ void TRyNumEdit::SetAutoSize(bool Value) {
 }
 
 void TRyNumEdit::SetBorderStyle(TBorderStyle Value) {
-    if (Value == FBorderStyle)
+    if (Value == d->FBorderStyle)
         return;
-    FBorderStyle = Value;
-    RecreateWnd();
+    d->FBorderStyle = Value;
+    d->RecreateWnd();
     AdjustHeight();
     AdjustWidth();
     update();
@@ -92,126 +162,126 @@ void TRyNumEdit::SetBorderStyle(TBorderStyle Value) {
 }
 
 void TRyNumEdit::SetBottomMargin(int Value) {
-    if (Value < 0 || Value == FBottomMargin)
+    if (Value < 0 || Value == d->FBottomMargin)
         return;
-    FBottomMargin = Value;
+    d->FBottomMargin = Value;
     AdjustHeight();
     update();
     UpdateCaret();
 }
 
 void TRyNumEdit::SetComma(bool Value) {
-    if (Value == FComma)
+    if (Value == d->FComma)
         return;
-    FComma = Value;
+    d->FComma = Value;
     FormatChanged();
 }
 
 void TRyNumEdit::SetDecimalFixed(bool Value) {
-    if (Value == FDecimalFixed)
+    if (Value == d->FDecimalFixed)
         return;
-    FDecimalFixed = Value;
+    d->FDecimalFixed = Value;
     FormatChanged();
 }
 
 void TRyNumEdit::SetDecimalLength(int Value) {
-    if (Value < 0 || Value == FDecimalLength)
+    if (Value < 0 || Value == d->FDecimalLength)
         return;
-    FDecimalLength = Value;
+    d->FDecimalLength = Value;
     FValueText = FilterText(FValueText);
     FormatChanged();
 }
 
 QColor TRyNumEdit::DisabledColor() const {
-    return FDisabledColor.isValid() ? FDisabledColor
+    return d->FDisabledColor.isValid() ? d->FDisabledColor
                                     : palette().color(QPalette::Disabled, QPalette::Text);
 }
 
 void TRyNumEdit::SetDisabledColor(const QColor &Value) {
-    if (Value == FDisabledColor || (Value.isValid() && Value == DisabledColor()))
+    if (Value == d->FDisabledColor || (Value.isValid() && Value == DisabledColor()))
         return;
-    FDisabledColor = Value;
+    d->FDisabledColor = Value;
     update();
 }
 
 void TRyNumEdit::SetIntegerFixed(bool Value) {
-    if (Value == FIntegerFixed)
+    if (Value == d->FIntegerFixed)
         return;
-    FIntegerFixed = Value;
+    d->FIntegerFixed = Value;
     FormatChanged();
 }
 
 void TRyNumEdit::SetIntegerLength(int Value) {
-    if (Value < 0 || Value == FIntegerLength)
+    if (Value < 0 || Value == d->FIntegerLength)
         return;
-    FIntegerLength = Value;
+    d->FIntegerLength = Value;
     FValueText = FilterText(FValueText);
     FormatChanged();
 }
 
 void TRyNumEdit::SetLeftMargin(int Value) {
-    if (Value < 0 || Value == FLeftMargin)
+    if (Value < 0 || Value == d->FLeftMargin)
         return;
-    FLeftMargin = Value;
+    d->FLeftMargin = Value;
     AdjustWidth();
     update();
     UpdateCaret();
 }
 
 QString TRyNumEdit::LeftMark() const {
-    return cp932::ToUnicode(FLeftMark);
+    return cp932::ToUnicode(d->FLeftMark);
 }
 
 void TRyNumEdit::SetLeftMark(const QString &Value) {
     const std::string mark = cp932::FromUnicode(Value);
-    if (mark == FLeftMark)
+    if (mark == d->FLeftMark)
         return;
-    FLeftMark = mark;
+    d->FLeftMark = mark;
     FormatChanged();
 }
 
 void TRyNumEdit::SetMinus(bool Value) {
-    if (Value == FMinus)
+    if (Value == d->FMinus)
         return;
-    FMinus = Value;
+    d->FMinus = Value;
     FValueText = FilterText(FValueText);
     FormatChanged();
 }
 
 void TRyNumEdit::SetRightMargin(int Value) {
-    if (Value < 0 || Value == FRightMargin)
+    if (Value < 0 || Value == d->FRightMargin)
         return;
-    FRightMargin = Value;
+    d->FRightMargin = Value;
     AdjustWidth();
     update();
     UpdateCaret();
 }
 
 QString TRyNumEdit::RightMark() const {
-    return cp932::ToUnicode(FRightMark);
+    return cp932::ToUnicode(d->FRightMark);
 }
 
 void TRyNumEdit::SetRightMark(const QString &Value) {
     const std::string mark = cp932::FromUnicode(Value);
-    if (mark == FRightMark)
+    if (mark == d->FRightMark)
         return;
-    FRightMark = mark;
+    d->FRightMark = mark;
     FormatChanged();
 }
 
 void TRyNumEdit::SetTopMargin(int Value) {
-    if (Value < 0 || Value == FTopMargin)
+    if (Value < 0 || Value == d->FTopMargin)
         return;
-    FTopMargin = Value;
+    d->FTopMargin = Value;
     AdjustHeight();
     update();
     UpdateCaret();
 }
 
 void TRyNumEdit::SetVertAlignment(TVertAlignment Value) {
-    if (Value == FVertAlignment)
+    if (Value == d->FVertAlignment)
         return;
-    FVertAlignment = Value;
+    d->FVertAlignment = Value;
     update();
     UpdateCaret();
 }
@@ -225,14 +295,14 @@ void TRyNumEdit::setText(const QString &Value) {
 }
 
 QColor TRyNumEdit::Color() const {
-    return FColor.isValid() ? FColor : palette().color(QPalette::Active, QPalette::Base);
+    return d->FColor.isValid() ? d->FColor : palette().color(QPalette::Active, QPalette::Base);
 }
 
 void TRyNumEdit::SetColor(const QColor &Value) {
     // The system colour written again stays the system colour.
-    if (Value == FColor || (Value.isValid() && Value == Color()))
+    if (Value == d->FColor || (Value.isValid() && Value == Color()))
         return;
-    FColor = Value;
+    d->FColor = Value;
     update();
 }
 
@@ -240,12 +310,12 @@ bool TRyNumEdit::TabStop() const {
     // A form designer takes the focus of the widgets on its forms; what it shows and saves is
     // the value that was set.
     if (IsDesigning())
-        return FTabStop;
+        return d->FTabStop;
     return (focusPolicy() & Qt::TabFocus) != 0;
 }
 
 void TRyNumEdit::SetTabStop(bool Value) {
-    FTabStop = Value;
+    d->FTabStop = Value;
     // A mouse press focuses the control whether or not it is a tab stop.
     setFocusPolicy(Value ? Qt::StrongFocus : Qt::ClickFocus);
 }
@@ -265,51 +335,51 @@ std::string TRyNumEdit::GetText() const {
 }
 
 void TRyNumEdit::FormatChanged() {
-    ++FGeneration;
+    ++d->FGeneration;
     FDisplayText = FormatDisplayText(FValueText);
     AdjustWidth();
     update();
     UpdateCaret();
-    NotifyAccessibility();
+    d->NotifyAccessibility();
 }
 
 void TRyNumEdit::ValueChanged() {
     FDisplayText = FormatDisplayText(FValueText);
     update();
     UpdateCaret();
-    NotifyAccessibility();
+    d->NotifyAccessibility();
 }
 
-size_t TRyNumEdit::FixedDigits(int Limit, size_t Held) {
+size_t TRyNumEditPrivate::FixedDigits(int Limit, size_t Held) {
     return static_cast<size_t>(std::min<uint64_t>(static_cast<uint64_t>(std::max(Limit, 0)),
-                                                  uint64_t{Held} + MaxFixedDigits));
+                                                  uint64_t{Held} + TRyNumEdit::MaxFixedDigits));
 }
 
 std::string TRyNumEdit::FormatDisplayText(const std::string &Value) const {
     // The value text's own number is formatted once, for the display and the layout.
-    std::string number = &Value == &FValueText ? FormattedNumber() : FormatNumber(Value);
-    if (number.empty() || (FLeftMark.empty() && FRightMark.empty()))
+    std::string number = &Value == &FValueText ? d->FormattedNumber() : FormatNumber(Value);
+    if (number.empty() || (d->FLeftMark.empty() && d->FRightMark.empty()))
         return number;
     std::string display;
-    display.reserve(FLeftMark.size() + number.size() + FRightMark.size());
-    display += FLeftMark;
+    display.reserve(d->FLeftMark.size() + number.size() + d->FRightMark.size());
+    display += d->FLeftMark;
     display += number;
-    display += FRightMark;
+    display += d->FRightMark;
     return display;
 }
 
 std::string TRyNumEdit::FormatNumber(const std::string &Value) const {
     TNumberParts n = SplitNumber(Value);
-    if (FComma)
+    if (d->FComma)
         n.Integer = InsertCommas(n.Integer);
-    if (FDecimalFixed) {
+    if (d->FDecimalFixed) {
         // Padded (or cut) to DecimalLength digits, but never padded by more than a control
         // can show.
-        n.Decimals.resize(FixedDigits(FDecimalLength, n.Decimals.size()), '0');
-        if (FDecimalLength > 0)
+        n.Decimals.resize(TRyNumEditPrivate::FixedDigits(d->FDecimalLength, n.Decimals.size()), '0');
+        if (d->FDecimalLength > 0)
             n.Point = ".";
     }
-    if ((FIntegerFixed || FDecimalFixed) && n.Integer.empty())
+    if ((d->FIntegerFixed || d->FDecimalFixed) && n.Integer.empty())
         n.Integer = "0";
     return JoinNumber(n.Sign, n.Integer, n.Point, n.Decimals);
 }
@@ -364,8 +434,8 @@ std::string TRyNumEdit::InsertCommas(const std::string &Digits) const {
 }
 
 std::string TRyNumEdit::FilterText(const std::string &Value) const {
-    const auto intLimit = static_cast<size_t>(FIntegerLength);
-    const auto decLimit = static_cast<size_t>(FDecimalLength);
+    const auto intLimit = static_cast<size_t>(d->FIntegerLength);
+    const auto decLimit = static_cast<size_t>(d->FDecimalLength);
     std::string result;
     // The result can be no longer than the input, nor than the limits allow.
     result.reserve(std::min(Value.size(), intLimit + decLimit + 2));
@@ -423,7 +493,7 @@ std::string TRyNumEdit::FilterText(const std::string &Value) const {
         if (c == ',')
             continue;
         if (c == '-') {
-            if (!(FMinus && first))
+            if (!(d->FMinus && first))
                 break;
             result += c;
         } else if (c == '.') {

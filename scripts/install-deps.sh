@@ -14,6 +14,8 @@ packages=(
     libbenchmark-dev
     clang-14 libclang-rt-14-dev llvm-14 # libFuzzer and its sanitizers; llvm-symbolizer
     xvfb xauth xdotool imagemagick time
+    libwayland-dev qt6-wayland weston x11-xkb-utils # the Wayland title bar and its check
+    dbus-daemon at-spi2-core python3-pyatspi        # the check through the accessibility bus
     desktop-file-utils appstream
     reuse # the licence check
     abigail-tools # the library's ABI check (abidiff) and its baseline (abidw)

@@ -20,6 +20,8 @@
 #include <map>
 #include <memory>
 
+using namespace RyNumEdit;
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 

@@ -11,6 +11,8 @@
 
 #include <climits>
 
+using namespace RyNumEdit;
+
 namespace {
 
 using Edit = TRyNumEdit;

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using namespace RyNumEdit;
+
 using testrows::Row;
 
 namespace {
@@ -651,8 +653,9 @@ void tst_Keyboard::inputMethod() {
     ShowForm();
     TRyNumEdit *edit = form->edit;
     edit->SetReadOnly(readOnly);
-    QVERIFY(edit->testAttribute(Qt::WA_InputMethodEnabled));
-    QVERIFY(static_cast<QWidget *>(edit)->inputMethodQuery(Qt::ImEnabled).toBool());
+    // A read-only control keeps the input method off; should a commit still arrive, it is
+    // refused as a typed character would be.
+    QCOMPARE(static_cast<QWidget *>(edit)->inputMethodQuery(Qt::ImEnabled).toBool(), !readOnly);
 
     for (const QString &commit : commits) {
         const QString before = edit->text();
@@ -672,27 +675,38 @@ void tst_Keyboard::inputMethod() {
 
 void tst_Keyboard::imeMode_data() {
     QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("readOnly");
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("latin"); // asks the input method to start in direct input
 
-    QTest::newRow("imDisable") << int(TRyNumEdit::imDisable) << false << false;
-    QTest::newRow("imClose: the user may open it") << int(TRyNumEdit::imClose) << true << true;
-    QTest::newRow("imOpen") << int(TRyNumEdit::imOpen) << true << false;
+    QTest::newRow("imDisable") << int(TRyNumEdit::imDisable) << false << false << false;
+    QTest::newRow("imClose: the user may open it")
+        << int(TRyNumEdit::imClose) << false << true << true;
+    QTest::newRow("imOpen") << int(TRyNumEdit::imOpen) << false << true << false;
+    QTest::newRow("imOpen, read-only") << int(TRyNumEdit::imOpen) << true << false << false;
+    QTest::newRow("imClose, read-only") << int(TRyNumEdit::imClose) << true << false << true;
 }
 
 void tst_Keyboard::imeMode() {
     QFETCH(int, mode);
+    QFETCH(bool, readOnly);
     QFETCH(bool, enabled);
     QFETCH(bool, latin);
     ShowForm();
     TRyNumEdit *edit = form->edit;
+    // The mode is set while read-only; clearing ReadOnly brings back what the mode says.
+    edit->SetReadOnly(true);
     edit->SetImeMode(TRyNumEdit::imDisable);
     edit->SetImeMode(TRyNumEdit::TImeMode(mode));
+    edit->SetReadOnly(readOnly);
     QCOMPARE(edit->testAttribute(Qt::WA_InputMethodEnabled), enabled);
     // What the input method asks the focused control.
     QCOMPARE(QInputMethod::queryFocusObject(Qt::ImEnabled, QVariant()).toBool(), enabled);
+    // Wayland's text input protocols know a formatted number; they have no preference for digits.
     const int hints = QInputMethod::queryFocusObject(Qt::ImHints, QVariant()).toInt();
     QCOMPARE(bool(hints & Qt::ImhPreferLatin), latin);
+    QCOMPARE(hints & ~Qt::ImhPreferLatin,
+             int(Qt::ImhFormattedNumbersOnly | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText));
 }
 
 void tst_Keyboard::compositionPlace() {

@@ -6,7 +6,6 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "Beep.h"
-#include "EditCaret.h"
 #include "RyNumEdit.h"
 #include "TestRows.h"
 
@@ -20,6 +19,8 @@
 
 #include <functional>
 #include <memory>
+
+using namespace RyNumEdit;
 
 using testrows::Row;
 
@@ -361,7 +362,7 @@ void tst_MouseFocus::firstFocusOfANewWindowIsAnEntry() {
     QTRY_VERIFY(form->before->hasFocus());
     QCOMPARE(enters.count(), 1);
     QVERIFY(form->before->SelLength() != 0);
-    QVERIFY(form->before->Caret().Exists());
+    QVERIFY(!form->before->CaretRect().isNull());
 }
 
 void tst_MouseFocus::exitWithLoneMinus_data() {
@@ -481,7 +482,7 @@ void tst_MouseFocus::windowSwitch() {
         QVERIFY(QTest::qWaitForWindowActive(&other));
     }
     QVERIFY(!edit->hasFocus());
-    QVERIFY(!edit->Caret().Exists());
+    QVERIFY(edit->CaretRect().isNull());
     QCOMPARE(exits.count(), 0);
     if (movedAway)
         form->after->setFocus(Qt::OtherFocusReason);
@@ -495,7 +496,7 @@ void tst_MouseFocus::windowSwitch() {
     QCOMPARE(enters.count(), 0);
     QCOMPARE(edit->text(), movedAway ? QString() : QString("-"));
     QCOMPARE(edit->SelLength() != 0, !movedAway);
-    QCOMPARE(edit->Caret().Exists(), !movedAway);
+    QCOMPARE(!edit->CaretRect().isNull(), !movedAway);
     if (movedAway) {
         // Coming back is a new entry.
         edit->setText("12");
@@ -620,17 +621,17 @@ void tst_MouseFocus::contextMenuRunsNoExitRule() {
     QCOMPARE(enters.count(), 0);
     QCOMPARE(edit->text(), QString("-"));
     QVERIFY(edit->SelLength() != 0);
-    QVERIFY(edit->Caret().Exists());
+    QVERIFY(!edit->CaretRect().isNull());
 }
 
 void tst_MouseFocus::caretLivesWithTheFocus() {
     ShowForm();
     TRyNumEdit *edit = form->edit;
-    QVERIFY(!edit->Caret().Exists());
+    QVERIFY(edit->CaretRect().isNull());
     edit->setFocus();
-    QVERIFY(edit->Caret().Exists());
-    QVERIFY(edit->Caret().Shown());
-    QCOMPARE(edit->Caret().Size(), QSize(edit->CaretWidth(), edit->TextHeight()));
+    QVERIFY(!edit->CaretRect().isNull());
+    QVERIFY(edit->CaretShown());
+    QCOMPARE(edit->CaretRect().size(), QSize(edit->CaretWidth(), edit->TextHeight()));
 
     // The input method's cursor rectangle is the caret's, in widget coordinates.
     auto imRect = [edit] {
@@ -638,14 +639,14 @@ void tst_MouseFocus::caretLivesWithTheFocus() {
     };
     edit->SetAlignment(TRyNumEdit::taLeftJustify);
     const QRect empty = imRect();
-    QCOMPARE(empty, edit->Caret().Rect().translated(edit->contentsRect().topLeft()));
+    QCOMPARE(empty, edit->CaretRect().translated(edit->contentsRect().topLeft()));
     QTest::keyClicks(edit, "123");
-    QCOMPARE(imRect(), edit->Caret().Rect().translated(edit->contentsRect().topLeft()));
+    QCOMPARE(imRect(), edit->CaretRect().translated(edit->contentsRect().topLeft()));
     QCOMPARE(imRect().left() - empty.left(), edit->TextWidth("123"));
 
     QTest::keyClick(edit, Qt::Key_Tab);
     QVERIFY(!edit->hasFocus());
-    QVERIFY(!edit->Caret().Exists());
+    QVERIFY(edit->CaretRect().isNull());
 }
 
 // A left press and a move of the start-drag distance drag the control in automatic mode, or

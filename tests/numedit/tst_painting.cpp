@@ -3,7 +3,6 @@
 // Painting and sizing: colours of the band, the marks and the number, the border, the font and
 // the colour a control takes when it gets a parent. Pixels are checked at places derived from
 // the control's own rectangles, never against stored pictures.
-#include "EditCaret.h"
 #include "RyNumEdit.h"
 
 #include <QApplication>
@@ -11,6 +10,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QtTest>
+
+using namespace RyNumEdit;
 
 namespace {
 
@@ -348,8 +349,8 @@ void TestPainting::boldFontWidensCaret() {
     QTRY_VERIFY(e->hasFocus());
 
     QCOMPARE(e->CaretWidth(), 1);
-    QVERIFY(e->Caret().Exists());
-    QCOMPARE(e->Caret().Size(), QSize(1, e->TextHeight()));
+    QVERIFY(!e->CaretRect().isNull());
+    QCOMPARE(e->CaretRect().size(), QSize(1, e->TextHeight()));
 
     QFont bold = e->font();
     bold.setBold(true);
@@ -357,20 +358,20 @@ void TestPainting::boldFontWidensCaret() {
     e->setFont(bold);
     QCOMPARE(e->CaretWidth(), 2);
     QCOMPARE(e->TextHeight(), QFontMetrics(bold).height()); // the whole cell
-    QVERIFY(e->Caret().Shown());
-    QCOMPARE(e->Caret().Size(), QSize(2, e->TextHeight()));
-    QCOMPARE(e->Caret().Pos(), e->GetCaretPoint());
+    QVERIFY(e->CaretShown());
+    QCOMPARE(e->CaretRect().size(), QSize(2, e->TextHeight()));
+    QCOMPARE(e->CaretRect().topLeft(), e->GetCaretPoint());
 
     QFont regular = bold;
     regular.setBold(false);
     e->setFont(regular);
     QCOMPARE(e->CaretWidth(), 1);
-    QCOMPARE(e->Caret().Size(), QSize(1, e->TextHeight()));
+    QCOMPARE(e->CaretRect().size(), QSize(1, e->TextHeight()));
 
     // Without the focus the width is still followed, but no caret is made.
     other->setFont(bold);
     QCOMPARE(other->CaretWidth(), 2);
-    QVERIFY(!other->Caret().Exists());
+    QVERIFY(other->CaretRect().isNull());
 }
 
 // The control takes the palette's base colour when it gets a parent; a colour set later (as a

@@ -89,6 +89,7 @@ private slots:
     void initialProperties_data();
     void initialProperties();
     void initialState();
+    void derivedFormatShapesTheFirstDisplay();
 };
 
 // --- Writing Text: filter, leading zeros and the display text together -----------------------
@@ -681,6 +682,20 @@ void TestValueText::initialState() {
     QVERIFY(e.TextRect().IsEmpty());
     QVERIFY(e.BuiltInPopup() != nullptr);
     QCOMPARE(e.PopupMenu(), e.BuiltInPopup());
+    for (int outside : {-1, 8})
+        QCOMPARE(e.MenuItem(outside), nullptr);
+}
+
+// The constructor formats with the class's own formatting; a derived control's shapes the
+// display text from the time the control is polished, before it is first shown.
+void TestValueText::derivedFormatShapesTheFirstDisplay() {
+    struct Dashes : TRyNumEdit {
+        std::string FormatNumber(const std::string &Value) const override {
+            return Value.empty() ? "--" : TRyNumEdit::FormatNumber(Value);
+        }
+    } e;
+    e.ensurePolished();
+    QCOMPARE(e.DisplayText(), std::string("--"));
 }
 
 QTEST_MAIN(TestValueText)

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // Translation of Qt key events into virtual-key codes and modifier sets.
-#include "VirtualKey.h"
+#include "RyNumEditKeys.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+
+namespace RyNumEdit {
 
 namespace {
 
@@ -245,3 +247,5 @@ TVirtualKey TranslateKey(const QKeyEvent &e) {
         k.Shift.Shift = true;
     return k;
 }
+
+} // namespace RyNumEdit

@@ -10,6 +10,8 @@
 
 class QKeyEvent;
 
+namespace RyNumEdit {
+
 /// Modifier set of a key-down, as the key rules read it.
 struct TShiftState {
     bool Shift = false;
@@ -108,3 +110,5 @@ RYNUMEDIT_EXPORT quint16 KeyCodeByPlace(const QKeyEvent &e);
 /// the minus key with Shift held and "!" as the key "1". A key with no code here, such as a
 /// dead key, gives 0.
 RYNUMEDIT_EXPORT TVirtualKey TranslateKey(const QKeyEvent &e);
+
+} // namespace RyNumEdit

@@ -1,0 +1,196 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
+// TTitleBar: who frames the window on Wayland, and the title bar the program draws itself.
+#include "TitleBar.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionTitleBar>
+#include <QWindow>
+
+#ifdef ZELKOR_WAYLAND_CLIENT
+#include <wayland-client.h>
+#endif
+
+#include <cstring>
+
+namespace {
+
+/// The program has asked Qt's Wayland plug-in to draw no title bars.
+bool TookOverTitleBar = false;
+
+bool OnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+/// Whether the compositor offers server-side decorations, asked on a connection of its own:
+/// Qt's is not public. When the compositor offers them, Qt asks it to frame every window.
+bool CompositorDecorates() {
+#ifndef ZELKOR_WAYLAND_CLIENT
+    return true; // not asked: TakeOverWaylandTitleBar left the frame to Qt
+#else
+    // Without a display name, a connection would go to the default display, which need not be
+    // the one Qt was handed (through WAYLAND_SOCKET); the program then frames its windows itself.
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    wl_display *display = wl_display_connect(nullptr);
+    if (!display)
+        return false;
+    bool offered = false;
+    static const wl_registry_listener listener = {
+        [](void *Data, wl_registry *, uint32_t, const char *Interface, uint32_t) {
+            if (std::strcmp(Interface, "zxdg_decoration_manager_v1") == 0)
+                *static_cast<bool *>(Data) = true;
+        },
+        [](void *, wl_registry *, uint32_t) {},
+    };
+    wl_registry *registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, &offered);
+    wl_display_roundtrip(display);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return offered;
+#endif
+}
+
+} // namespace
+
+void TTitleBar::TakeOverWaylandTitleBar() {
+#ifdef ZELKOR_WAYLAND_CLIENT // without asking the compositor, Qt's plug-in keeps its title bar
+    static const char name[] = "QT_WAYLAND_DISABLE_WINDOWDECORATION";
+    if (qEnvironmentVariableIsSet(name))
+        return;
+    qputenv(name, "1");
+    TookOverTitleBar = true;
+#endif
+}
+
+bool TTitleBar::Needed() {
+    static const bool needed = TookOverTitleBar && OnWayland() && !CompositorDecorates();
+    return needed;
+}
+
+bool TTitleBar::ClientPlacesWindows() {
+    return !OnWayland();
+}
+
+TTitleBar *TTitleBar::AddTo(QWidget *Window) {
+    auto *bar = new TTitleBar(Window);
+    const int height = bar->sizeHint().height();
+    for (QWidget *child : Window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (child != bar && !child->isWindow())
+            child->move(child->x(), child->y() + height);
+    Window->setFixedSize(Window->width(), Window->height() + height);
+    bar->setGeometry(0, 0, Window->width(), height);
+    return bar;
+}
+
+TTitleBar::TTitleBar(QWidget *Window) : QWidget(Window) {
+    setFocusPolicy(Qt::NoFocus);
+    // The window's title, icon, state and activation are drawn here.
+    Window->installEventFilter(this);
+}
+
+QSize TTitleBar::sizeHint() const {
+    QStyleOptionTitleBar option;
+    InitStyleOption(&option);
+    return QSize(window()->width(), style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, this));
+}
+
+bool TTitleBar::eventFilter(QObject *Watched, QEvent *Event) {
+    switch (Event->type()) {
+    case QEvent::WindowTitleChange:
+    case QEvent::WindowIconChange:
+    case QEvent::WindowStateChange:
+    case QEvent::ActivationChange:
+        update();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(Watched, Event);
+}
+
+void TTitleBar::InitStyleOption(QStyleOptionTitleBar *Option) const {
+    const QWidget *w = window();
+    Option->initFrom(this);
+    Option->text = w->windowTitle();
+    Option->icon = w->windowIcon();
+    Option->titleBarFlags = w->windowFlags();
+    Option->titleBarState = w->windowState();
+    Option->subControls = QStyle::SC_All;
+    Option->activeSubControls = FPressed;
+    if (FPressed != QStyle::SC_None)
+        Option->state |= QStyle::State_Sunken;
+    if (w->isActiveWindow()) {
+        Option->state |= QStyle::State_Active;
+        Option->titleBarState |= QStyle::State_Active;
+        Option->palette.setCurrentColorGroup(QPalette::Active);
+    } else {
+        Option->state &= ~QStyle::State_Active;
+        Option->palette.setCurrentColorGroup(QPalette::Inactive);
+    }
+}
+
+QStyle::SubControl TTitleBar::HitTest(const QPoint &Pos) const {
+    QStyleOptionTitleBar option;
+    InitStyleOption(&option);
+    return style()->hitTestComplexControl(QStyle::CC_TitleBar, &option, Pos, this);
+}
+
+QRect TTitleBar::SubControlRect(QStyle::SubControl Control) const {
+    QStyleOptionTitleBar option;
+    InitStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_TitleBar, &option, Control, this);
+}
+
+void TTitleBar::paintEvent(QPaintEvent *) {
+    QStyleOptionTitleBar option;
+    InitStyleOption(&option);
+    QPainter painter(this);
+    style()->drawComplexControl(QStyle::CC_TitleBar, &option, &painter, this);
+}
+
+void TTitleBar::mousePressEvent(QMouseEvent *Event) {
+    const QStyle::SubControl hit = HitTest(Event->position().toPoint());
+    if (Event->button() == Qt::RightButton && hit == QStyle::SC_TitleBarLabel) {
+        ShowSystemMenu(Event->globalPosition().toPoint());
+    } else if (Event->button() != Qt::LeftButton) {
+        return;
+    } else if (hit == QStyle::SC_TitleBarLabel) {
+        if (QWindow *handle = window()->windowHandle())
+            handle->startSystemMove();
+    } else if (hit == QStyle::SC_TitleBarSysMenu) {
+        ShowSystemMenu(mapToGlobal(QPoint(0, height())));
+    } else if (hit == QStyle::SC_TitleBarMinButton || hit == QStyle::SC_TitleBarCloseButton) {
+        FPressed = hit;
+        update();
+    }
+}
+
+void TTitleBar::mouseReleaseEvent(QMouseEvent *Event) {
+    if (Event->button() != Qt::LeftButton || FPressed == QStyle::SC_None)
+        return;
+    const QStyle::SubControl pressed = FPressed;
+    FPressed = QStyle::SC_None;
+    update();
+    if (HitTest(Event->position().toPoint()) != pressed)
+        return;
+    if (pressed == QStyle::SC_TitleBarMinButton)
+        window()->showMinimized();
+    else
+        window()->close();
+}
+
+void TTitleBar::ShowSystemMenu(const QPoint &Pos) {
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QWidget *w = window();
+    if (w->windowFlags() & Qt::WindowMinimizeButtonHint)
+        menu->addAction(QStringLiteral("最小化(&N)"), w, &QWidget::showMinimized);
+    menu->addAction(QStringLiteral("閉じる(&C)"), w, &QWidget::close);
+    menu->popup(Pos);
+}

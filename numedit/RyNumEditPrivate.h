@@ -1,0 +1,167 @@
+// SPDX-FileCopyrightText: 2026 Zelkor developers
+// SPDX-License-Identifier: MIT
+// TRyNumEditPrivate: the state and helpers of TRyNumEdit that are not part of its interface.
+#pragma once
+
+#include "EditCaret.h"
+#include "RyNumEdit.h"
+
+#include <QPointer>
+
+#include <cstdint>
+#include <string>
+
+class TRyNumEditPrivate {
+public:
+    TRyNumEditPrivate(TRyNumEdit *Q, bool Designing);
+
+    /// The private state of a control, for the library's own code and white-box tests.
+    static TRyNumEditPrivate *Get(TRyNumEdit *Edit) { return Edit->d.get(); }
+    static const TRyNumEditPrivate *Get(const TRyNumEdit *Edit) { return Edit->d.get(); }
+
+    TRyNumEdit *const q;
+
+    // --- Published properties -------------------------------------------------------------
+    TRyNumEdit::TAlignment FAlignment = TRyNumEdit::taRightJustify;
+    bool FArrowFocusMove = false;
+    bool FAutoSelect = true;
+    bool FAutoSize = true;
+    TRyNumEdit::TBorderStyle FBorderStyle = TRyNumEdit::bsSingle;
+    int FBottomMargin = 2;
+    bool FComma = true;
+    bool FDecimalFixed = false;
+    int FDecimalLength = 3;
+    QColor FDisabledColor; ///< invalid while it is the system colour
+    bool FEnterFocusMove = false;
+    bool FErrorBeep = true;
+    bool FHideSelection = true;
+    bool FImageCopy = false;
+    bool FIntegerFixed = false;
+    int FIntegerLength = 9;
+    int FLeftMargin = 2;
+    std::string FLeftMark;
+    bool FMinus = true;
+    TRyNumEdit::TRyNumEditOptions FOptions =
+        TRyNumEdit::TRyNumEditOptions(TRyNumEdit::eoArrowUp | TRyNumEdit::eoArrowDown);
+    bool FReadOnly = false;
+    int FRightMargin = 2;
+    std::string FRightMark;
+    int FTopMargin = 2;
+    TRyNumEdit::TVertAlignment FVertAlignment = TRyNumEdit::taVCenter;
+    QColor FColor; ///< invalid while it is the system colour
+    bool FCtl3D = true;
+    TRyNumEdit::TImeMode FImeMode = TRyNumEdit::imDontCare;
+    QString FImeName;
+    const bool FDesigning;
+    bool FTabStop = true;
+    QPointer<QMenu> FPopupMenu;
+    /// PopupMenu has been assigned; until then it is the built-in menu.
+    bool FPopupMenuAssigned = false;
+    Qt::CursorShape FDragCursor = Qt::DragMoveCursor;
+    TRyNumEdit::TDragMode FDragMode = TRyNumEdit::dmManual;
+    TRyNumEdit::TDragKind FDragKind = TRyNumEdit::dkDrag;
+
+    // --- Caret and input method -------------------------------------------------------------
+    EditCaret FCaret;
+    /// The input method's composition in progress.
+    QString FPreedit;
+
+    // --- Focus and mouse ---------------------------------------------------------------------
+    /// From the entry to the exit: the control is its window's focus, also while a popup or
+    /// another window has Qt's focus, so the focus coming back is no new entry.
+    bool FEntered = false;
+    QMetaObject::Connection FWindowFocusWatch;
+    /// A left press that may become a click on release.
+    bool FClickPending = false;
+    /// A button was pressed on the client area and is held: the moves and the release belong
+    /// to the client area wherever the pointer goes, as under the platform's mouse capture.
+    bool FMouseCaptured = false;
+
+    /// True for the keys that the key-down rules act on with this modifier set.
+    bool WantsKey(quint16 Key, RyNumEdit::TShiftState Shift) const;
+    /// Takes the focus as the platform's focus call does: also in a window that is not
+    /// active, which is then activated, the control being entered at once.
+    void TakeFocus(Qt::FocusReason Reason);
+    /// The entry: OnEnter, then AutoSelect.
+    void EnterRule();
+    /// The exit: OnExit, then the emptying of a lone "-" and HideSelection.
+    void ExitRule();
+    /// While the control stays its window's focus without Qt's focus (a popup, another window
+    /// or the menu bar has that), a move of the window's focus elsewhere is its exit.
+    void WatchWindowFocus();
+    void StopWatchingWindowFocus();
+    /// Posts a request to the top-level window to move the focus to the next or previous
+    /// tab stop once the current event is done; none without a parent window.
+    void RequestFocusMove(bool Next);
+
+    // --- Drag and drop -------------------------------------------------------------------------
+    bool FDragging = false;
+    /// A drag waits for the pointer to move FDragThreshold pixels from FDragFrom.
+    bool FDragPending = false;
+    int FDragThreshold = 0;
+    QPoint FDragFrom;
+    /// The last object drag over the control: its source and point, for its leaving.
+    QPointer<QObject> FDragOverSource;
+    QPoint FDragOverPoint;
+
+    /// Drags the control now, in a loop of its own until the drop; OnStartDrag, then
+    /// OnEndDrag.
+    void ExecuteDrag();
+    /// Asks OnDragOver about an object drag entering or moving over the control, and accepts
+    /// or refuses it.
+    void DragOverRule(QDropEvent *e, TRyNumEdit::TDragState State);
+
+    // --- Measuring and the layout row ------------------------------------------------------
+    /// How many zeros a fixed part Limit digits long gets when the value holds Held digits of
+    /// it: Limit, but no more than MaxFixedDigits beyond Held.
+    static size_t FixedDigits(int Limit, size_t Held);
+
+    /// The client size, the text height, the widths and the top that the layout rectangles
+    /// are built from, in 64 bits so that no margin or width can overflow them.
+    struct TRow {
+        int64_t CW = 0, CH = 0, H = 0, W = 0, Lw = 0, Rw = 0, T = 0, Y = 0;
+    };
+    TRow Row() const;
+
+    /// What the layout measures of the value text, kept while the value text, the settings
+    /// and the font stay as they were, so that a value of megabytes is formatted and measured
+    /// once, not for every rectangle, paint and caret move.
+    struct TMeasures {
+        std::string Value;      ///< the value text measured
+        quint64 Generation = 0; ///< of the settings and font it was measured with
+        std::string Number;     ///< FormatNumber(Value)
+        bool Measured = false;  ///< the widths below are those of Value
+        int NumberWidth = 0;    ///< TextWidth(Number)
+        int AreaWidth = 0;      ///< NumberAreaWidth()
+        int InputWidth = 0;     ///< InputTextWidth(Value)
+        int LeftMarkWidth = 0;
+        int RightMarkWidth = 0;
+    };
+    /// FormatNumber(FValueText), formatted once for each value text and settings.
+    const std::string &FormattedNumber() const;
+    /// The measurements, taken once for each value text, settings and font.
+    const TMeasures &Measures() const;
+    mutable TMeasures FMeasures;
+    /// The last text measured that is too long to lay out, and its width.
+    struct TLongText {
+        quint64 Generation = 0;
+        std::string Text;
+        int Width = 0;
+    };
+    mutable TLongText FLongText;
+    /// Changes with every setting and font that formatting and measuring depend on.
+    quint64 FGeneration = 1;
+
+    // --- Sizing, border, menu, accessibility ------------------------------------------------
+    /// The height AutoSize gives: the text height, the top and bottom margins and the frame.
+    int AutoHeight() const;
+    /// The frame width that BorderStyle and Ctl3D put around the client area.
+    int FrameWidth() const;
+    /// Applies the border (contents margins) after BorderStyle or Ctl3D changed.
+    void RecreateWnd();
+    /// Builds the built-in context menu unless it exists or the control is being designed;
+    /// true when it exists afterwards.
+    bool BuildPopupMenu();
+    /// Tells assistive technology that the displayed text changed.
+    void NotifyAccessibility();
+};
