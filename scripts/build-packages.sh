@@ -42,7 +42,8 @@ if [ -n "$symbols_version" ]; then
     # demangling what the library exports, and which a reader can check against the header.
     grep -o '^ _Z[^@]*' "$symbols" | sed 's/^ //' >"$out/mangled" || true
     c++filt <"$out/mangled" | paste -d '\t' "$out/mangled" - | while IFS=$'\t' read -r m d; do
-        printf 's|^ %s@Base | (c++)"%s@Base" |\n' "$m" "$(printf '%s' "$d" | sed 's/[|&\\]/\\&/g')"
+        printf 's|^ %s@\\([^ ]*\\) | (c++)"%s@\\1" |\n' "$m" \
+            "$(printf '%s' "$d" | sed 's/[|&\\]/\\&/g')"
     done >"$out/to-cpp.sed"
     sed -i -f "$out/to-cpp.sed" "$symbols"
     rm -rf "$out/src"
