@@ -37,8 +37,12 @@ endif()
 
 # CMake: find_package(RyNumEdit) and the target RyNumEdit::RyNumEdit, nothing else.
 if(BUILD_DIR)
+    # The library's components only: each keeps its own install manifest in the build, so a
+    # whole install done earlier as root (install_manifest.txt) does not get in the way.
     set(prefix ${WORK_DIR}/prefix)
-    run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+    foreach(component runtime development)
+        run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} --component ${component})
+    endforeach()
     build_and_run(-DCMAKE_PREFIX_PATH=${prefix})
 else()
     build_and_run()

@@ -6,7 +6,8 @@
 # program on X11, the worked sequences pressed through AT-SPI, and keys typed on a Japanese
 # keymap (Weston's X11 backend on Xvfb) after a click on a display field.
 #
-# Usage: check.sh ZELKOR [EXAMPLE]   Exit 77 (skipped) only when Weston or Xvfb cannot run here.
+# Usage: check.sh ZELKOR [EXAMPLE]   Exit 77 (skipped) only when D-Bus, Weston or Xvfb cannot run
+# here.
 set -euo pipefail
 
 zelkor=${1:?usage: check.sh ZELKOR [EXAMPLE]}
@@ -16,6 +17,8 @@ title='Zelkor Ver 1.00'
 
 # One session bus for the run: the accessibility bus is started on it when first asked for.
 if [ -z "${ZELKOR_CHECK_SESSION:-}" ]; then
+    command -v dbus-run-session >/dev/null ||
+        { echo "wayland check skipped: dbus-run-session is not installed" >&2; exit 77; }
     ZELKOR_CHECK_SESSION=1 exec dbus-run-session -- "$0" "$@"
 fi
 
