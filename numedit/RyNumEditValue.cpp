@@ -36,6 +36,8 @@ TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
     SetTabStop(true);
     // Every move is published, not only those with a button held.
     setMouseTracking(true);
+    // In a layout, as wide as it asks for or wider, and as high as AutoSize makes it.
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     setContentsMargins(d->FrameWidth(), d->FrameWidth(), d->FrameWidth(), d->FrameWidth());
 
     FDisplayText = FormatDisplayText(FValueText);
@@ -142,6 +144,8 @@ void TRyNumEdit::SetAutoSize(bool Value) {
     if (Value == d->FAutoSize)
         return;
     d->FAutoSize = Value;
+    setSizePolicy(sizePolicy().horizontalPolicy(),
+                  Value ? QSizePolicy::Fixed : QSizePolicy::Preferred);
     AdjustHeight();
     AdjustWidth();
     update();
@@ -332,6 +336,13 @@ std::string TRyNumEdit::GetText() const {
     return FValueText;
 }
 
+void TRyNumEditPrivate::AnnounceText() {
+    if (q->FValueText == FAnnounced)
+        return;
+    FAnnounced = q->FValueText;
+    emit q->textChanged(q->text());
+}
+
 void TRyNumEdit::FormatChanged() {
     ++d->FGeneration;
     FDisplayText = FormatDisplayText(FValueText);
@@ -339,6 +350,8 @@ void TRyNumEdit::FormatChanged() {
     update();
     UpdateCaret();
     d->NotifyAccessibility();
+    d->AnnounceText();
+    emit formatChanged();
 }
 
 void TRyNumEdit::ValueChanged() {
@@ -346,6 +359,7 @@ void TRyNumEdit::ValueChanged() {
     update();
     UpdateCaret();
     d->NotifyAccessibility();
+    d->AnnounceText();
 }
 
 size_t TRyNumEditPrivate::FixedDigits(int Limit, size_t Held) {
