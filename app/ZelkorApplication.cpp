@@ -1,7 +1,6 @@
 // TZelkorApplication: start-up settings of the application and its exception message box.
 #include "ZelkorApplication.h"
 
-#include "TZELKF.h"
 #include "ZelkorError.h"
 
 #include <QIcon>
@@ -37,7 +36,6 @@ TZelkorApplication::TZelkorApplication(int &argc, char **argv) : QApplication(ar
     icon.addPixmap(IconImage(QStringLiteral(":/icons/zelkor-16.rgba"), 16));
     icon.addPixmap(IconImage(QStringLiteral(":/icons/zelkor-32.rgba"), 32));
     setWindowIcon(icon);
-    TZELKF::SubstituteFonts();
 }
 
 bool TZelkorApplication::notify(QObject *Receiver, QEvent *Event) {
