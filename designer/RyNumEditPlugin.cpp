@@ -5,7 +5,10 @@
 
 #include "RyNumEdit.h"
 
+#include <QCoreApplication>
 #include <QIcon>
+#include <QLocale>
+#include <QTranslator>
 
 TRyNumEditPlugin::TRyNumEditPlugin(QObject *parent) : QObject(parent) {}
 
@@ -18,17 +21,16 @@ QString TRyNumEditPlugin::group() const {
 }
 
 QString TRyNumEditPlugin::toolTip() const {
-    return QStringLiteral("Numeric edit: a formatted number with digit limits, separators, "
-                          "marks and calculator-style entry");
+    return tr("Numeric edit: a formatted number with digit limits, separators, marks and "
+              "calculator-style entry");
 }
 
 QString TRyNumEditPlugin::whatsThis() const {
-    return QStringLiteral(
-        "A single-line control that holds one number as text and shows it formatted: integer "
-        "and decimal digit limits, thousands separators, an optional sign, fixed zeros, marks "
-        "before and after the number, margins and alignment. Digits and the point are appended "
-        "as on a pocket calculator; the selection is all or nothing. Text holds the plain "
-        "number, without separators or marks.");
+    return tr("A single-line control that holds one number as text and shows it formatted: "
+              "integer and decimal digit limits, thousands separators, an optional sign, fixed "
+              "zeros, marks before and after the number, margins and alignment. Digits and the "
+              "point are appended as on a pocket calculator; the selection is all or nothing. "
+              "Text holds the plain number, without separators or marks.");
 }
 
 // What uic writes into the form's header; the library's installed include folder holds it.
@@ -58,8 +60,18 @@ bool TRyNumEditPlugin::isInitialized() const {
     return FInitialized;
 }
 
+// Designer loads translations of its own texts only: the plugin brings those of its texts in
+// the user's language where it has them (the group name is Designer's own and stays).
 void TRyNumEditPlugin::initialize(QDesignerFormEditorInterface *) {
+    if (FInitialized)
+        return;
     FInitialized = true;
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(), QStringLiteral("rynumeditplugin"), QStringLiteral("_"),
+                         QStringLiteral(":/rynumeditplugin/translations")))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 // A new instance gets the control's construction size; the rest of its properties keep the

@@ -1,28 +1,71 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
-// A window of TRyNumEdits in typical settings, each with its Text shown live beside it.
+// A window of TRyNumEdits in typical settings, each with its Text shown live beside it, and
+// the control in a form, a table and a data widget mapper, with its menus in English or not.
 #include "RyNumEdit.h"
 
 #include <QApplication>
+#include <QDataWidgetMapper>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
-#include <QTimer>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTranslator>
 #include <QWidget>
-
-#include <vector>
 
 namespace {
 
-/// One row of the window: what the control shows, the control, and its Text.
-struct Row {
-    TRyNumEdit *Edit;
-    QLabel *Text;
+/// A table column of prices, edited with a TRyNumEdit.
+class PriceDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *Parent, const QStyleOptionViewItem &,
+                          const QModelIndex &) const override {
+        auto *edit = new TRyNumEdit(Parent);
+        edit->SetDecimalLength(2);
+        edit->SetDecimalFixed(true);
+        edit->SetBorderStyle(TRyNumEdit::bsNone);
+        return edit;
+    }
 };
+
+/// Items, their prices in a table whose price column a TRyNumEdit edits, and the selected
+/// row's price in a form field that a data widget mapper keeps in step with the table.
+QWidget *PriceForm(QWidget *Parent) {
+    auto *box = new QWidget(Parent);
+    auto *model = new QStandardItemModel(0, 2, box);
+    model->setHorizontalHeaderLabels({QStringLiteral("Item"), QStringLiteral("Price")});
+    for (const auto &[item, price] : {std::pair{"Tea", "3.5"}, {"Cake", "12"}, {"Jam", "4.25"}})
+        model->appendRow({new QStandardItem(QString::fromLatin1(item)),
+                          new QStandardItem(QString::fromLatin1(price))});
+    auto *table = new QTableView(box);
+    table->setModel(model);
+    table->setItemDelegateForColumn(1, new PriceDelegate(table));
+
+    auto *price = new TRyNumEdit(box);
+    price->SetDecimalLength(2);
+    price->SetDecimalFixed(true);
+    price->SetLeftMark(QStringLiteral("$"));
+    auto *mapper = new QDataWidgetMapper(box);
+    mapper->setModel(model);
+    mapper->addMapping(price, 1);
+    mapper->toFirst();
+    QObject::connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, mapper,
+                     &QDataWidgetMapper::setCurrentModelIndex);
+
+    auto *form = new QFormLayout(box);
+    form->addRow(table);
+    form->addRow(QStringLiteral("&Price of the selected item:"), price);
+    return box;
+}
 
 class TExampleWindow : public QWidget {
 public:
-    TExampleWindow() {
-        setWindowTitle(QStringLiteral("TRyNumEdit example"));
+    explicit TExampleWindow(QWidget *Parent) : QWidget(Parent) {
         auto *grid = new QGridLayout(this);
         grid->setHorizontalSpacing(12);
         grid->addWidget(new QLabel(QStringLiteral("<b>Settings</b>")), 0, 0);
@@ -95,50 +138,53 @@ public:
             "Shift+Left/Right, Ctrl+A, a double click or a drag over the number select all.\n"
             "Right click for the menu. Leaving a lone \"-\" empties the field."));
         grid->addWidget(help, grid->rowCount(), 0, 1, 3);
-
-        // The controls size themselves (AutoSize gives the height); the layout keeps that.
-        for (const Row &row : FRows)
-            row.Edit->setFixedSize(row.Edit->size());
-
-        // Writing Text and leaving with a lone "-" raise no OnChange, so the column is also
-        // refreshed when the focus moves and now and then.
-        connect(qApp, &QApplication::focusChanged, this, &TExampleWindow::Refresh);
-        auto *timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, &TExampleWindow::Refresh);
-        timer->start(250);
-        Refresh();
+        grid->addWidget(PriceForm(this), 1, 3, grid->rowCount() - 1, 1);
     }
 
 private:
-    /// Adds a row with a control of the given width (its height is its own).
+    /// Adds a row with a control of the given width (its height is its own), and its Text,
+    /// kept up to date by textChanged whatever changes it.
     TRyNumEdit *AddRow(QGridLayout *grid, const QString &caption, int width = 160) {
         const int r = grid->rowCount();
         auto *edit = new TRyNumEdit(this);
-        edit->resize(width, edit->height());
-        auto *text = new QLabel(this);
+        edit->setFixedWidth(width);
+        auto *text = new QLabel(QStringLiteral("\"\""), this);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setMinimumWidth(110);
         grid->addWidget(new QLabel(caption, this), r, 0);
         grid->addWidget(edit, r, 1, Qt::AlignLeft | Qt::AlignVCenter);
         grid->addWidget(text, r, 2);
-        FRows.push_back({edit, text});
-        connect(edit, &TRyNumEdit::OnChange, this, &TExampleWindow::Refresh);
+        connect(edit, &TRyNumEdit::textChanged, text,
+                [text](const QString &Value) { text->setText(QStringLiteral("\"%1\"").arg(Value)); });
         return edit;
     }
-
-    void Refresh() {
-        for (const Row &row : FRows)
-            row.Text->setText(QStringLiteral("\"%1\"").arg(row.Edit->text()));
-    }
-
-    std::vector<Row> FRows;
 };
 
 } // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    TExampleWindow window;
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("TRyNumEdit example"));
+    window.setCentralWidget(new TExampleWindow(&window));
+
+    // The controls' context menus are Japanese unless the program loads a translation: the
+    // library carries an English one.
+    QTranslator english;
+    const bool hasEnglish =
+        english.load(QLocale(QLocale::English), QStringLiteral("rynumedit"),
+                     QStringLiteral("_"), QStringLiteral(":/rynumedit/translations"));
+    QMenu *file = window.menuBar()->addMenu(QStringLiteral("&File"));
+    QAction *englishMenus = file->addAction(QStringLiteral("&English context menus"));
+    englishMenus->setCheckable(true);
+    englishMenus->setEnabled(hasEnglish);
+    QObject::connect(englishMenus, &QAction::toggled, &app, [&english](bool On) {
+        if (On)
+            QCoreApplication::installTranslator(&english);
+        else
+            QCoreApplication::removeTranslator(&english);
+    });
+    file->addAction(QStringLiteral("&Quit"), &app, &QCoreApplication::quit);
     window.show();
     return app.exec();
 }

@@ -70,24 +70,24 @@ class RYNUMEDIT_EXPORT TRyNumEdit : public QWidget {
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(int BottomMargin READ BottomMargin WRITE SetBottomMargin)
-    Q_PROPERTY(bool Comma READ Comma WRITE SetComma)
-    Q_PROPERTY(bool DecimalFixed READ DecimalFixed WRITE SetDecimalFixed)
-    Q_PROPERTY(int DecimalLength READ DecimalLength WRITE SetDecimalLength)
+    Q_PROPERTY(bool Comma READ Comma WRITE SetComma NOTIFY formatChanged)
+    Q_PROPERTY(bool DecimalFixed READ DecimalFixed WRITE SetDecimalFixed NOTIFY formatChanged)
+    Q_PROPERTY(int DecimalLength READ DecimalLength WRITE SetDecimalLength NOTIFY formatChanged)
     Q_PROPERTY(QColor DisabledColor READ DisabledColor WRITE SetDisabledColor)
     Q_PROPERTY(bool EnterFocusMove READ EnterFocusMove WRITE SetEnterFocusMove)
     Q_PROPERTY(bool ErrorBeep READ ErrorBeep WRITE SetErrorBeep)
     Q_PROPERTY(bool HideSelection READ HideSelection WRITE SetHideSelection)
     Q_PROPERTY(bool ImageCopy READ ImageCopy WRITE SetImageCopy)
-    Q_PROPERTY(bool IntegerFixed READ IntegerFixed WRITE SetIntegerFixed)
-    Q_PROPERTY(int IntegerLength READ IntegerLength WRITE SetIntegerLength)
+    Q_PROPERTY(bool IntegerFixed READ IntegerFixed WRITE SetIntegerFixed NOTIFY formatChanged)
+    Q_PROPERTY(int IntegerLength READ IntegerLength WRITE SetIntegerLength NOTIFY formatChanged)
     Q_PROPERTY(int LeftMargin READ LeftMargin WRITE SetLeftMargin)
-    Q_PROPERTY(QString LeftMark READ LeftMark WRITE SetLeftMark)
-    Q_PROPERTY(bool Minus READ Minus WRITE SetMinus)
+    Q_PROPERTY(QString LeftMark READ LeftMark WRITE SetLeftMark NOTIFY formatChanged)
+    Q_PROPERTY(bool Minus READ Minus WRITE SetMinus NOTIFY formatChanged)
     Q_PROPERTY(TRyNumEditOptions Options READ Options WRITE SetOptions)
-    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly NOTIFY readOnlyChanged)
     Q_PROPERTY(int RightMargin READ RightMargin WRITE SetRightMargin)
-    Q_PROPERTY(QString RightMark READ RightMark WRITE SetRightMark)
-    Q_PROPERTY(QString Text READ text WRITE setText)
+    Q_PROPERTY(QString RightMark READ RightMark WRITE SetRightMark NOTIFY formatChanged)
+    Q_PROPERTY(QString Text READ text WRITE setText NOTIFY textChanged USER true)
     Q_PROPERTY(int TopMargin READ TopMargin WRITE SetTopMargin)
     Q_PROPERTY(TVertAlignment VertAlignment READ VertAlignment WRITE SetVertAlignment)
     // Framework properties that Qt has no direct counterpart for.
@@ -245,9 +245,13 @@ public:
     QMenu *PopupMenu() const;
     void SetPopupMenu(QMenu *Value);
 
-    /// The construction size, with the height that AutoSize gives once the font is measured;
-    /// layouts use it as the control's preferred size.
+    /// As wide as the widest number the settings allow (as far as its first 18 characters, as
+    /// Qt's spin boxes count theirs), with the marks, margins and frame; as high as AutoSize
+    /// makes the control. Layouts keep that height (a fixed vertical size policy while
+    /// AutoSize) and never make the control narrower than minimumSizeHint.
     QSize sizeHint() const override;
+    /// As wide as a one-digit number with its marks, margins and frame; as high as sizeHint.
+    QSize minimumSizeHint() const override;
 
     /// True only for an instance created in design mode (see TDesignState).
     bool IsDesigning() const;
@@ -359,6 +363,18 @@ public:
 signals:
     /// Raised last by every accepted edit, cut, paste and undo; never by writing Text.
     void OnChange(TRyNumEdit *Sender);
+    /// Raised whenever the value text differs from the one last announced, whatever changed
+    /// it: an edit, writing Text, undo, a setting that refilters the value, the exit emptying
+    /// a lone "-". Text is the new value text; nothing is raised by a write that changes
+    /// nothing. (OnChange is the user's edits only.)
+    void textChanged(const QString &Text);
+    /// Raised when a key, a character or composed text is refused: wherever the control sounds
+    /// its beep, and also when ErrorBeep is off, so that a program can show its own feedback.
+    void inputRejected();
+    /// Raised after a setting that the formatted number depends on changed (Comma, the digit
+    /// limits, the fixed zeros, Minus, the marks).
+    void formatChanged();
+    void readOnlyChanged(bool ReadOnly);
     /// Raised before the key-down rules; a handler that sets Key to 0 turns them off.
     void OnKeyDown(TRyNumEdit *Sender, quint16 &Key, RyNumEdit::TShiftState Shift);
     /// Raised before the character rules with each code page 932 byte; a handler may replace
@@ -442,8 +458,8 @@ protected:
     /// measurements kept of the value text are dropped: a derived control whose formatting or
     /// widths depend on state of its own calls this when that state changes.
     void FormatChanged();
-    /// Sounds the default beep when ErrorBeep is set.
-    void Beep() const;
+    /// Refuses input: raises inputRejected and sounds the default beep when ErrorBeep is set.
+    void Beep();
 
     // --- State shared by the control's parts --------------------------------------------
     // Part of the binary interface: derived controls read and write these as the control's

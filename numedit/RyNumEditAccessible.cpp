@@ -69,7 +69,9 @@ void TRyNumEditAccessible::WriteWindowText(const QString &Text) {
 QString TRyNumEditAccessible::text(QAccessible::Text Kind) const {
     switch (Kind) {
     case QAccessible::Name: {
-        const QString name = Edit()->accessibleName();
+        // Named as Qt names widgets (its accessible name, else the label whose buddy it is or
+        // its row's label in a form layout); a field nothing names is read by what it shows.
+        const QString name = QAccessibleWidget::text(Kind);
         return name.isEmpty() ? DisplayedText() : name;
     }
     case QAccessible::Value:

@@ -14,14 +14,23 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <typeinfo>
 
 namespace {
 
-/// Menu captions, with "&" before the access key; the index is the item's tag.
+/// Menu captions, with "&" before the access key; the index is the item's tag. The Japanese
+/// captions are the source texts of their translations (context TRyNumEdit) and what shows
+/// without one.
 const char *const MenuCaptions[8] = {
-    "元に戻す(&U)", "-", "切り取り(&T)",   "コピー(&C)", "貼り付け(&P)",
-    "削除(&D)",     "-", "すべて選択(&A)",
+    QT_TRANSLATE_NOOP("TRyNumEdit", "元に戻す(&U)"),
+    "-",
+    QT_TRANSLATE_NOOP("TRyNumEdit", "切り取り(&T)"),
+    QT_TRANSLATE_NOOP("TRyNumEdit", "コピー(&C)"),
+    QT_TRANSLATE_NOOP("TRyNumEdit", "貼り付け(&P)"),
+    QT_TRANSLATE_NOOP("TRyNumEdit", "削除(&D)"),
+    "-",
+    QT_TRANSLATE_NOOP("TRyNumEdit", "すべて選択(&A)"),
 };
 
 enum MenuTag {
@@ -141,21 +150,26 @@ bool TRyNumEditPrivate::BuildPopupMenu() {
         return false;
     q->FPopup = new QMenu(q);
     for (size_t i = 0; i < q->FMenuItems.size(); ++i) {
-        const QString caption = QString::fromUtf8(MenuCaptions[i]);
         auto *item = new QAction(q);
         // "-" is the caption convention for a separator; a Qt separator carries no text, which
         // styles would otherwise draw beside the line.
-        if (caption == QLatin1String("-"))
-            item->setSeparator(true);
-        else
-            item->setText(caption);
+        item->setSeparator(std::strcmp(MenuCaptions[i], "-") == 0);
         item->setData(static_cast<int>(i));
         QObject::connect(item, &QAction::triggered, q, [this, item] { q->MenuItemClick(item); });
         q->FPopup->addAction(item);
         q->FMenuItems[i] = item;
     }
     QObject::connect(q->FPopup, &QMenu::aboutToShow, q, [this] { q->MenuPopup(q->FPopup); });
+    TranslateMenu();
     return true;
+}
+
+void TRyNumEditPrivate::TranslateMenu() {
+    if (!q->FPopup)
+        return;
+    for (size_t i = 0; i < q->FMenuItems.size(); ++i)
+        if (!q->FMenuItems[i]->isSeparator())
+            q->FMenuItems[i]->setText(QCoreApplication::translate("TRyNumEdit", MenuCaptions[i]));
 }
 
 // Building the menu on first use is invisible to callers, so the accessors stay const.

@@ -28,7 +28,8 @@ Counts CountDigits(const std::string &v) {
 
 } // namespace
 
-void TRyNumEdit::Beep() const {
+void TRyNumEdit::Beep() {
+    emit inputRejected();
     if (d->FErrorBeep)
         numedit::SystemBeep();
 }

@@ -263,20 +263,26 @@ int TRyNumEditPrivate::AutoHeight() const {
                       m.bottom());
 }
 
+int TRyNumEditPrivate::RowWidth(const std::string &Number) const {
+    const QMargins m = q->contentsMargins();
+    return WidgetSize(int64_t{q->TextWidth(Number)} + q->TextWidth(FLeftMark) +
+                      q->TextWidth(FRightMark) + FLeftMargin + FRightMargin + 2 + m.left() +
+                      m.right());
+}
+
 void TRyNumEdit::AdjustHeight() {
+    // A layout asks again for the size the control wants.
+    updateGeometry();
     if (d->FAutoSize)
         resize(width(), d->AutoHeight());
 }
 
 void TRyNumEdit::AdjustWidth() {
+    updateGeometry();
     // Only a form designer sizes the width to the widest number; at run time it stays.
     if (!IsDesigning() || !d->FOptions.testFlag(eoAutoWidthSize) || !d->FAutoSize)
         return;
-    const QMargins m = contentsMargins();
-    resize(WidgetSize(int64_t{TextWidth(MaxNumberTemplate())} + TextWidth(d->FLeftMark) +
-                      TextWidth(d->FRightMark) + d->FLeftMargin + d->FRightMargin + 2 + m.left() +
-                      m.right()),
-           height());
+    resize(d->RowWidth(MaxNumberTemplate()), height());
 }
 
 void TRyNumEdit::CreateEditCaret() {

@@ -123,7 +123,8 @@ bool TRyNumEdit::event(QEvent *e) {
     case QEvent::Polish:
         // The constructor formatted the first display text with this class's own formatting;
         // a derived control's formatting shapes it from here on.
-        FormatChanged();
+        ++d->FGeneration;
+        ValueChanged();
         break;
     case QEvent::ShortcutOverride: {
         // Keys the control handles itself are not taken by a window's shortcuts.
@@ -304,8 +305,11 @@ void ApplyInputMethodState(TRyNumEdit *Edit) {
 } // namespace
 
 void TRyNumEdit::SetReadOnly(bool Value) {
+    if (Value == d->FReadOnly)
+        return;
     d->FReadOnly = Value;
     ApplyInputMethodState(this);
+    emit readOnlyChanged(Value);
 }
 
 void TRyNumEdit::SetImeMode(TImeMode Value) {

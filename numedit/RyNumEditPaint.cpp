@@ -124,8 +124,22 @@ void TRyNumEdit::SetCtl3D(bool Value) {
     AdjustWidth();
 }
 
+int TRyNumEditPrivate::HintHeight() const {
+    if (q->FTextHeight > 0)
+        return AutoHeight();
+    const QMargins m = q->contentsMargins();
+    return QFontMetrics(q->font()).height() + FTopMargin + FBottomMargin + m.top() + m.bottom();
+}
+
 QSize TRyNumEdit::sizeHint() const {
-    return QSize(121, d->FAutoSize && FTextHeight > 0 ? d->AutoHeight() : 20);
+    std::string widest = MaxNumberTemplate();
+    if (widest.size() > 18)
+        widest.resize(18);
+    return QSize(d->RowWidth(widest), d->HintHeight());
+}
+
+QSize TRyNumEdit::minimumSizeHint() const {
+    return QSize(d->RowWidth(d->FMinus ? "-0" : "0"), d->HintHeight());
 }
 
 void TRyNumEdit::ParentAssigned() {
@@ -161,6 +175,9 @@ void TRyNumEdit::changeEvent(QEvent *e) {
         QWidget::changeEvent(e);
         update();
         return;
+    case QEvent::LanguageChange:
+        d->TranslateMenu();
+        break;
     default:
         break;
     }

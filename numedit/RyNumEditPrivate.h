@@ -152,9 +152,20 @@ public:
     /// Changes with every setting and font that formatting and measuring depend on.
     quint64 FGeneration = 1;
 
+    /// The value text that textChanged last announced.
+    std::string FAnnounced;
+    /// Raises textChanged when the value text differs from the one last announced.
+    void AnnounceText();
+
     // --- Sizing, border, menu, accessibility ------------------------------------------------
     /// The height AutoSize gives: the text height, the top and bottom margins and the frame.
     int AutoHeight() const;
+    /// The width of a control showing Number with the marks: the widths, the margins, the two
+    /// pixels the row keeps free and the frame.
+    int RowWidth(const std::string &Number) const;
+    /// The height layouts are asked for: AutoHeight, with the font measured now if the control
+    /// has not measured it yet.
+    int HintHeight() const;
     /// The frame width that BorderStyle and Ctl3D put around the client area.
     int FrameWidth() const;
     /// Applies the border (contents margins) after BorderStyle or Ctl3D changed.
@@ -162,6 +173,9 @@ public:
     /// Builds the built-in context menu unless it exists or the control is being designed;
     /// true when it exists afterwards.
     bool BuildPopupMenu();
+    /// Gives the menu's items their captions in the application's language (the Japanese
+    /// source texts where no translation is loaded).
+    void TranslateMenu();
     /// Tells assistive technology that the displayed text changed.
     void NotifyAccessibility();
 };

@@ -38,6 +38,8 @@ TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
     SetTabStop(true);
     // Every move is published, not only those with a button held.
     setMouseTracking(true);
+    // In a layout, as wide as it asks for or wider, and as high as AutoSize makes it.
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     setContentsMargins(d->FrameWidth(), d->FrameWidth(), d->FrameWidth(), d->FrameWidth());
 
     FDisplayText = FormatDisplayText(FValueText);
@@ -144,6 +146,8 @@ void TRyNumEdit::SetAutoSize(bool Value) {
     if (Value == d->FAutoSize)
         return;
     d->FAutoSize = Value;
+    setSizePolicy(sizePolicy().horizontalPolicy(),
+                  Value ? QSizePolicy::Fixed : QSizePolicy::Preferred);
     AdjustHeight();
     AdjustWidth();
     update();
@@ -334,6 +338,13 @@ std::string TRyNumEdit::GetText() const {
     return FValueText;
 }
 
+void TRyNumEditPrivate::AnnounceText() {
+    if (q->FValueText == FAnnounced)
+        return;
+    FAnnounced = q->FValueText;
+    emit q->textChanged(q->text());
+}
+
 void TRyNumEdit::FormatChanged() {
     ++d->FGeneration;
     FDisplayText = FormatDisplayText(FValueText);
@@ -341,6 +352,8 @@ void TRyNumEdit::FormatChanged() {
     update();
     UpdateCaret();
     d->NotifyAccessibility();
+    d->AnnounceText();
+    emit formatChanged();
 }
 
 void TRyNumEdit::ValueChanged() {
@@ -348,6 +361,7 @@ void TRyNumEdit::ValueChanged() {
     update();
     UpdateCaret();
     d->NotifyAccessibility();
+    d->AnnounceText();
 }
 
 size_t TRyNumEditPrivate::FixedDigits(int Limit, size_t Held) {

@@ -5,6 +5,8 @@
 #include "TestRows.h"
 
 #include <QAccessible>
+#include <QFormLayout>
+#include <QLabel>
 #include <QtTest>
 #include <qtestaccessible.h>
 
@@ -21,6 +23,8 @@ private slots:
     void cleanup();
 
     void roleNameAndValue();
+    void nameFromTheFormsLabel_data();
+    void nameFromTheFormsLabel();
     void textInterfaceReadsTheDisplayText_data();
     void textInterfaceReadsTheDisplayText();
     void selectionIsAllOrNothing();
@@ -64,6 +68,38 @@ void TestAccessible::roleNameAndValue() {
     QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Minutes"));
     QVERIFY(a->state().editable);
     QVERIFY(!a->state().readOnly);
+}
+
+// In a form the field is named as Qt names widgets: its accessible name, else its buddy
+// label or its row's label; only a field nothing names is read by the number it shows.
+void TestAccessible::nameFromTheFormsLabel_data() {
+    QTest::addColumn<QString>("named"); // by: accessible, buddy, row or nothing
+    QTest::addColumn<QString>("name");
+    Row("accessible name", "accessible", "Total");
+    Row("buddy label", "buddy", "Price");
+    Row("form layout row", "row", "Amount");
+    Row("nothing", "nothing", "1,234.5");
+}
+
+void TestAccessible::nameFromTheFormsLabel() {
+    QFETCH(QString, named);
+    QFETCH(QString, name);
+    QWidget form;
+    auto *layout = new QFormLayout(&form);
+    auto *field = new TRyNumEdit;
+    field->SetText("1234.5");
+    if (named == QLatin1String("row")) {
+        layout->addRow(QStringLiteral("&Amount"), field);
+    } else {
+        auto *label = new QLabel(QStringLiteral("&Price"));
+        layout->addRow(label);
+        layout->addRow(field);
+        if (named == QLatin1String("buddy"))
+            label->setBuddy(field);
+        if (named == QLatin1String("accessible"))
+            field->setAccessibleName(QStringLiteral("Total"));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name), name);
 }
 
 void TestAccessible::textInterfaceReadsTheDisplayText_data() {

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 using testrows::Row;
@@ -122,6 +123,7 @@ private slots:
     void undoAfterPaste();
     void menuItems_data();
     void menuItems();
+    void menuSpeaksTheApplicationsLanguage();
     void menuBuiltWhenFirstNeeded_data();
     void menuBuiltWhenFirstNeeded();
     void enabledStates_data();
@@ -365,6 +367,26 @@ void TestClipboard::menuItems() {
     const bool separator = caption == QLatin1String("-");
     QCOMPARE(item->isSeparator(), separator);
     QCOMPARE(item->text(), separator ? QString() : caption);
+}
+
+// The English translation shipped with the library replaces the Japanese captions while it is
+// installed, in a menu already built too.
+void TestClipboard::menuSpeaksTheApplicationsLanguage() {
+#ifndef RYNUMEDIT_TRANSLATIONS
+    QSKIP("built without Qt's Linguist tools");
+#else
+    Q_INIT_RESOURCE(rynumedit_translations);
+    TRyNumEdit e;
+    QCOMPARE(e.MenuItem(7)->text(), QStringLiteral("すべて選択(&A)"));
+    QTranslator english;
+    QVERIFY(english.load(QLocale(QLocale::English), QStringLiteral("rynumedit"),
+                         QStringLiteral("_"), QStringLiteral(":/rynumedit/translations")));
+    QCoreApplication::installTranslator(&english);
+    QTRY_COMPARE(e.MenuItem(7)->text(), QStringLiteral("Select &All"));
+    QCOMPARE(e.MenuItem(0)->text(), QStringLiteral("&Undo"));
+    QCoreApplication::removeTranslator(&english);
+    QTRY_COMPARE(e.MenuItem(0)->text(), QStringLiteral("元に戻す(&U)"));
+#endif
 }
 
 void TestClipboard::menuBuiltWhenFirstNeeded_data() {

@@ -403,6 +403,7 @@ void tst_MouseFocus::exitWithLoneMinus() {
     QCOMPARE(edit->text(), QString("-"));
     const std::string undoText = edit->UndoText();
     QSignalSpy changes(edit, &TRyNumEdit::OnChange);
+    QSignalSpy textChanges(edit, &TRyNumEdit::textChanged);
     QSignalSpy exits(edit, &TRyNumEdit::OnExit);
 
     QTest::keyClick(edit, Qt::Key_Tab);
@@ -412,6 +413,7 @@ void tst_MouseFocus::exitWithLoneMinus() {
     QCOMPARE(edit->text(), expectedText);
     QCOMPARE(QString::fromStdString(edit->DisplayText()), expectedDisplay);
     QCOMPARE(changes.count(), 0);
+    QCOMPARE(textChanges.count(), expectedText == QLatin1String("-") ? 0 : 1);
     QCOMPARE(edit->UndoText(), undoText);
 }
 

@@ -84,6 +84,7 @@ private slots:
     void negativeLengthsIgnored();
     void optionsReformatNothing();
     void noChangeSignalFromWrites();
+    void textChangedFollowsEveryChange();
     void writerRepaints_data();
     void writerRepaints();
     void initialProperties_data();
@@ -552,6 +553,35 @@ void TestValueText::noChangeSignalFromWrites() {
     e.SetLeftMark(QStringLiteral("$"));
     QCOMPARE(changes.count(), 0);
     QVERIFY(!e.CanUndo());
+}
+
+// textChanged follows the value text whatever changes it, and only when it changes.
+void TestValueText::textChangedFollowsEveryChange() {
+    TRyNumEdit e;
+    QSignalSpy changed(&e, &TRyNumEdit::textChanged);
+    const auto announced = [&changed] {
+        QStringList texts;
+        for (const QList<QVariant> &args : changed)
+            texts << args.at(0).toString();
+        changed.clear();
+        return texts.join(QLatin1Char(' '));
+    };
+    e.setText(QStringLiteral("12.5"));
+    e.setText(QStringLiteral("12.5"));
+    e.SetText("012.5"); // filtered to the value it has
+    QCOMPARE(announced(), QStringLiteral("12.5"));
+    e.SetComma(false);
+    e.SetDecimalLength(0); // refilters
+    QCOMPARE(announced(), QStringLiteral("12"));
+    char key = '3';
+    e.InputDigit(key);
+    e.Undo(); // selects what it brings back
+    e.ClearSelection();
+    key = '.';
+    e.InputDecimalPoint(key); // refused without decimals: a beep and nothing else
+    e.SelectAll();
+    e.DeleteLastChar();
+    QCOMPARE(announced(), QStringLiteral("123 12 "));
 }
 
 // --- Writers repaint only when the value differs ----------------------------------------------
