@@ -1,5 +1,3 @@
-# SPDX-FileCopyrightText: 2026 Zelkor developers
-# SPDX-License-Identifier: MIT
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja_JP">
