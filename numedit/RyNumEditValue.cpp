@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPalette>
 
 #include <algorithm>
@@ -339,7 +340,9 @@ std::string TRyNumEdit::GetText() const {
 }
 
 void TRyNumEditPrivate::AnnounceText() {
-    if (q->FValueText == FAnnounced)
+    // Followed only while someone listens: connecting takes the value text as announced.
+    static const QMetaMethod textChanged = QMetaMethod::fromSignal(&TRyNumEdit::textChanged);
+    if (!q->isSignalConnected(textChanged) || q->FValueText == FAnnounced)
         return;
     FAnnounced = q->FValueText;
     emit q->textChanged(q->text());
