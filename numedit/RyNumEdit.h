@@ -221,7 +221,7 @@ public:
     /// \copydoc DisabledColor()
     void SetDisabledColor(const QColor &Value);
     /// Enter moves the focus to the next control (false); otherwise Enter is refused. While set,
-    /// the control also keeps Enter from a dialog's default button (WMGetDlgCode).
+    /// the control takes Enter and Escape before a dialog's buttons do (WMGetDlgCode).
     bool EnterFocusMove() const;
     /// \copydoc EnterFocusMove()
     void SetEnterFocusMove(bool Value);
@@ -548,8 +548,8 @@ public:
     /// The width of a code page 932 text in the control's font, plus one pixel; 0 for an empty
     /// text. A text too long to lay out is added up character by character.
     virtual int TextWidth(const std::string &S) const;
-    /// Where LeftMark is drawn, in client coordinates; no wider than the mark, and empty while
-    /// there is neither a number nor fixed zeros to show.
+    /// Where LeftMark is drawn, in client coordinates: as wide as the mark, or no width while the
+    /// value is empty and no fixed zeros are shown.
     virtual TRect GetLeftMarkRect() const;
     /// The number's area, NumberAreaWidth wide, placed in the row by Alignment between the marks.
     virtual TRect GetNumberAreaRect() const;
@@ -608,7 +608,8 @@ signals:
     void OnMouseDown(TRyNumEdit *Sender, Qt::MouseButton Button, RyNumEdit::TShiftState Shift,
                      int X, int Y);
     /// The pointer moved over the client area, or anywhere while a button pressed there is held,
-    /// in client coordinates; raised after a drag with the left button selected everything.
+    /// in client coordinates; raised after the control's own rule (a move over the number with
+    /// the left button held selects everything).
     void OnMouseMove(TRyNumEdit *Sender, RyNumEdit::TShiftState Shift, Qt::MouseButtons Buttons,
                      int X, int Y);
     /// A button released after a press on the client area (or over it), after OnClick.
