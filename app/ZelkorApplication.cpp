@@ -1,7 +1,6 @@
 // TZelkorApplication: start-up settings of the application and its exception message box.
 #include "ZelkorApplication.h"
 
-#include "TZELKF.h"
 #include "ZelkorError.h"
 
 #include <QIcon>
@@ -9,6 +8,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QResource>
+#include <QThreadPool>
 
 namespace {
 
@@ -37,7 +37,10 @@ TZelkorApplication::TZelkorApplication(int &argc, char **argv) : QApplication(ar
     icon.addPixmap(IconImage(QStringLiteral(":/icons/zelkor-16.rgba"), 16));
     icon.addPixmap(IconImage(QStringLiteral(":/icons/zelkor-32.rgba"), 32));
     setWindowIcon(icon);
-    TZELKF::SubstituteFonts();
+    // Qt hands a fill of many spans to its global thread pool in parallel pieces, one worker
+    // thread each; the outlines of the two tall buttons are such fills. One worker is enough
+    // for this window's few pixels, and each further thread costs its start and its stack.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
 }
 
 bool TZelkorApplication::notify(QObject *Receiver, QEvent *Event) {

@@ -12,7 +12,6 @@ namespace {
 /// One mapped key, pressed as the user would: the button drawn pressed, its click, the
 /// engine's work and the repaint of the fields, everything but the 100 ms wait between.
 void BM_KeyPress(benchmark::State &state, Qt::Key Key, const char *Text) {
-    TZELKF::SubstituteFonts();
     TZELKF window;
     window.SetPressWait([](int) {});
     window.show();

@@ -53,11 +53,6 @@ TZELKF::TZELKF(QWidget *parent) : QWidget(parent), FUi(std::make_unique<Ui::TZEL
 
 TZELKF::~TZELKF() = default;
 
-void TZELKF::SubstituteFonts() {
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-}
-
 void TZELKF::SetPressWait(std::function<void(int)> Wait) {
     if (Wait)
         FPressWait = std::move(Wait);

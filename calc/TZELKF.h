@@ -34,10 +34,6 @@ public:
     explicit TZELKF(QWidget *parent = nullptr);
     ~TZELKF() override;
 
-    /// Maps the form's font families onto the metric-compatible IPA Gothic fonts. Process-wide;
-    /// call once before the window is created.
-    static void SubstituteFonts();
-
     /// The height the form gives the three display fields.
     static constexpr int FieldHeight = 20;
     /// How long a key press holds its button down, in milliseconds.

@@ -24,7 +24,6 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -89,10 +88,6 @@ private:
     std::function<void()> onWait;
     std::map<QString, std::unique_ptr<QSignalSpy>> spies;
 };
-
-void TestMainWindow::initTestCase() {
-    TZELKF::SubstituteFonts();
-}
 
 void TestMainWindow::init() {
     window = std::make_unique<TZELKF>();

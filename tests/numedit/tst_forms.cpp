@@ -15,6 +15,7 @@ namespace {
 /// The editor of a column of amounts.
 class AmountDelegate : public QStyledItemDelegate {
 public:
+    using QStyledItemDelegate::QStyledItemDelegate;
     QWidget *createEditor(QWidget *Parent, const QStyleOptionViewItem &,
                           const QModelIndex &) const override {
         auto *edit = new TRyNumEdit(Parent);
@@ -40,7 +41,7 @@ void TestForms::editorOfATableColumn() {
     model.setData(model.index(0, 0), QStringLiteral("12.5"));
     QTableView view;
     view.setModel(&model);
-    view.setItemDelegateForColumn(0, new AmountDelegate);
+    view.setItemDelegateForColumn(0, new AmountDelegate(&view));
     view.show();
     QVERIFY(QTest::qWaitForWindowActive(&view));
 
