@@ -74,12 +74,7 @@ void TRyNumEditPrivate::ExecuteDrag() {
     emit q->OnEndDrag(q, drop.Target, drop.Point.x(), drop.Point.y());
 }
 
-void TRyNumEdit::connectNotify(const QMetaMethod &Signal) {
-    // Only a control that may accept drops is a drop site.
-    if (Signal == QMetaMethod::fromSignal(&TRyNumEdit::OnDragOver))
-        setAcceptDrops(true);
-    QWidget::connectNotify(Signal);
-}
+
 
 void TRyNumEditPrivate::DragOverRule(QDropEvent *e, TRyNumEdit::TDragState State) {
     if (!IsObjectDrag(e)) {

@@ -10,6 +10,7 @@
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -111,6 +112,16 @@ bool OnClientArea(const QWidget *w, const QMouseEvent *e) {
 } // namespace
 
 // --- Routing of Qt events -----------------------------------------------------------------------
+
+void TRyNumEdit::connectNotify(const QMetaMethod &Signal) {
+    // Only a control that may accept drops is a drop site; the value text is followed for
+    // textChanged from the time someone listens.
+    if (Signal == QMetaMethod::fromSignal(&TRyNumEdit::OnDragOver))
+        setAcceptDrops(true);
+    else if (Signal == QMetaMethod::fromSignal(&TRyNumEdit::textChanged))
+        d->FAnnounced = FValueText;
+    QWidget::connectNotify(Signal);
+}
 
 bool TRyNumEdit::event(QEvent *e) {
     switch (e->type()) {

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPalette>
 
 #include <algorithm>
@@ -337,7 +338,9 @@ std::string TRyNumEdit::GetText() const {
 }
 
 void TRyNumEditPrivate::AnnounceText() {
-    if (q->FValueText == FAnnounced)
+    // Followed only while someone listens: connecting takes the value text as announced.
+    static const QMetaMethod textChanged = QMetaMethod::fromSignal(&TRyNumEdit::textChanged);
+    if (!q->isSignalConnected(textChanged) || q->FValueText == FAnnounced)
         return;
     FAnnounced = q->FValueText;
     emit q->textChanged(q->text());
