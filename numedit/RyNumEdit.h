@@ -686,7 +686,8 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent *e) override;
     /// An object drag dropped on the control: OnDragDrop.
     void dropEvent(QDropEvent *e) override;
-    /// A handler of OnDragOver makes the control a drop site.
+    /// A handler of OnDragOver makes the control a drop site; a handler of textChanged is told
+    /// of changes from the value text it was connected at.
     void connectNotify(const QMetaMethod &Signal) override;
 
     /// The steps that follow getting a (new) parent: measure the font, size, take clWindow.
