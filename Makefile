@@ -15,15 +15,17 @@ FUZZ_TIME   ?= 60
 FUZZ_CHECK_TIME ?= 5
 PREFIX      ?= /usr/local
 
-.PHONY: run test deps build example bench fuzz fuzz-build mutate install package abi-baseline \
-        symbols clean
+.PHONY: run test deps build example bench fuzz fuzz-build mutate install package docs \
+        abi-baseline symbols clean
 
 deps:
 	@scripts/install-deps.sh
 
-build: deps
-	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+CONFIGURE_RELEASE = cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
 	    -DZELKOR_BENCHMARKS=OFF -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+
+build: deps
+	$(CONFIGURE_RELEASE)
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
 
 run: build
@@ -80,6 +82,16 @@ install: build
 # debug information (at a release: README, "Versions and the binary interface").
 abi-baseline: build
 	cmake --build $(RELEASE_DIR) --target abi-baseline
+
+# The reference manual of the numeric edit control, in $(RELEASE_DIR)/docs: html/index.html and
+# the Qt help file rynumedit.qch (make install installs both once built). Any Doxygen warning,
+# such as an undocumented public member, fails it; the help file is then checked as Qt Assistant
+# reads it.
+docs:
+	@scripts/install-deps.sh docs
+	$(CONFIGURE_RELEASE)
+	cmake --build $(RELEASE_DIR) --target docs
+	docs/check-qch.sh $(RELEASE_DIR)/docs/rynumedit.qch
 
 # Debian packages of the calculator, the library, its development files and the Designer
 # plugin, checked by lintian, in build/packages.

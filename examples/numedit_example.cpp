@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
-// A window of TRyNumEdits in typical settings, each with its Text shown live beside it, and
-// the control in a form, a table and a data widget mapper, with its menus in English or not.
+// A window of TRyNumEdits in typical settings and of a derived one, each with its Text shown
+// live beside it, and the control in a form, a table and a data widget mapper, with its menus
+// in English or not.
+#include "PriceEdit.h"
 #include "RyNumEdit.h"
 
 #include <QApplication>
@@ -108,6 +110,13 @@ public:
             e->SetRightMark(unit.left(1));
         }
 
+        // A derived control (PriceEdit.h): at least two decimals shown, "$ 1,200" pasted over
+        // a selection read as 1200, and the zeros typed beyond two dropped on leaving.
+        auto *price = AddRow<TPriceEdit>(
+            grid, QStringLiteral("Derived TPriceEdit: 2 decimals at least, \"$\" skipped"));
+        price->setText(QStringLiteral("$ 1,200"));
+        connect(price, &TRyNumEdit::OnExit, price, &TPriceEdit::TrimZeros);
+
         TRyNumEdit *disabled = AddRow(grid, QStringLiteral("Disabled"));
         disabled->setText(QStringLiteral("-1234.5"));
         disabled->setEnabled(false);
@@ -144,9 +153,10 @@ public:
 private:
     /// Adds a row with a control of the given width (its height is its own), and its Text,
     /// kept up to date by textChanged whatever changes it.
-    TRyNumEdit *AddRow(QGridLayout *grid, const QString &caption, int width = 160) {
+    template <typename Edit = TRyNumEdit>
+    Edit *AddRow(QGridLayout *grid, const QString &caption, int width = 160) {
         const int r = grid->rowCount();
-        auto *edit = new TRyNumEdit(this);
+        auto *edit = new Edit(this);
         edit->setFixedWidth(width);
         auto *text = new QLabel(QStringLiteral("\"\""), this);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -10,16 +10,21 @@
 
 class QKeyEvent;
 
+/// The numeric edit control's helper types and its translation of Qt key events into the
+/// classic virtual-key codes and modifier sets that its key rules and key signals use.
 namespace RyNumEdit {
 
 /// Modifier set of a key-down, as the key rules read it.
 struct TShiftState {
-    bool Shift = false;
-    bool Ctrl = false;
-    bool Alt = false;
+    bool Shift = false; ///< Shift is held
+    bool Ctrl = false;  ///< Ctrl is held
+    bool Alt = false;   ///< Alt is held
 
+    /// No modifier is held.
     bool None() const { return !Shift && !Ctrl && !Alt; }
+    /// Shift alone is held.
     bool ShiftOnly() const { return Shift && !Ctrl && !Alt; }
+    /// Ctrl alone is held.
     bool CtrlOnly() const { return Ctrl && !Shift && !Alt; }
 };
 
@@ -28,56 +33,58 @@ RYNUMEDIT_EXPORT TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers);
 
 /// A key event as the key rules read it: one virtual-key code and its modifier set.
 struct TVirtualKey {
-    quint16 Code = 0; ///< 0 when the key has no virtual-key code here
-    TShiftState Shift;
+    quint16 Code = 0;  ///< 0 when the key has no virtual-key code here
+    TShiftState Shift; ///< the modifiers held with it
 };
 
+/// Virtual-key codes: the values of TVirtualKey::Code that OnKeyDown and OnKeyUp report and
+/// the key rules test.
 namespace vk {
-constexpr quint16 Back = 0x08;
-constexpr quint16 Tab = 0x09;
-constexpr quint16 Return = 0x0D;
-constexpr quint16 Shift = 0x10;
-constexpr quint16 Control = 0x11;
-constexpr quint16 Menu = 0x12; ///< Alt
-constexpr quint16 Pause = 0x13;
-constexpr quint16 Capital = 0x14; ///< CapsLock
-constexpr quint16 Kana = 0x15;
-constexpr quint16 Kanji = 0x19;
-constexpr quint16 Escape = 0x1B;
+constexpr quint16 Back = 0x08;       ///< Backspace
+constexpr quint16 Tab = 0x09;        ///< Tab and Shift+Tab
+constexpr quint16 Return = 0x0D;     ///< Enter, on the main keyboard or the numeric pad
+constexpr quint16 Shift = 0x10;      ///< Shift
+constexpr quint16 Control = 0x11;    ///< Ctrl
+constexpr quint16 Menu = 0x12;       ///< Alt
+constexpr quint16 Pause = 0x13;      ///< Pause
+constexpr quint16 Capital = 0x14;    ///< CapsLock
+constexpr quint16 Kana = 0x15;       ///< かな (Kana Lock)
+constexpr quint16 Kanji = 0x19;      ///< 漢字
+constexpr quint16 Escape = 0x1B;     ///< Escape
 constexpr quint16 Convert = 0x1C;    ///< 変換
 constexpr quint16 NonConvert = 0x1D; ///< 無変換
-constexpr quint16 Space = 0x20;
-constexpr quint16 Prior = 0x21;
-constexpr quint16 Next = 0x22;
-constexpr quint16 End = 0x23;
-constexpr quint16 Home = 0x24;
-constexpr quint16 Left = 0x25;
-constexpr quint16 Up = 0x26;
-constexpr quint16 Right = 0x27;
-constexpr quint16 Down = 0x28;
-constexpr quint16 Snapshot = 0x2C; ///< Print Screen
-constexpr quint16 Insert = 0x2D;
-constexpr quint16 Delete = 0x2E;
-constexpr quint16 Digit0 = 0x30;  ///< '0'..'9' are 0x30..0x39
-constexpr quint16 LetterA = 0x41; ///< 'A'..'Z' are 0x41..0x5A
-constexpr quint16 Numpad0 = 0x60; ///< numeric pad 0..9 are 0x60..0x69
-constexpr quint16 Multiply = 0x6A;
-constexpr quint16 Add = 0x6B;
-constexpr quint16 Separator = 0x6C;
-constexpr quint16 Subtract = 0x6D;
-constexpr quint16 Decimal = 0x6E;
-constexpr quint16 Divide = 0x6F;
-constexpr quint16 F1 = 0x70; ///< F1..F24 are 0x70..0x87
-constexpr quint16 LWin = 0x5B;
-constexpr quint16 RWin = 0x5C;
-constexpr quint16 Apps = 0x5D;
-constexpr quint16 NumLock = 0x90;
-constexpr quint16 ScrollLock = 0x91;
-constexpr quint16 Oem1 = 0xBA;    ///< the key carrying "*" and ":" on the Japanese layout
-constexpr quint16 OemPlus = 0xBB; ///< the key carrying "+" and ";"
-constexpr quint16 OemComma = 0xBC;
-constexpr quint16 OemMinus = 0xBD; ///< the key carrying "-" and, with Shift, "="
-constexpr quint16 OemPeriod = 0xBE;
+constexpr quint16 Space = 0x20;      ///< the space bar
+constexpr quint16 Prior = 0x21;      ///< Page Up
+constexpr quint16 Next = 0x22;       ///< Page Down
+constexpr quint16 End = 0x23;        ///< End
+constexpr quint16 Home = 0x24;       ///< Home
+constexpr quint16 Left = 0x25;       ///< Left arrow
+constexpr quint16 Up = 0x26;         ///< Up arrow
+constexpr quint16 Right = 0x27;      ///< Right arrow
+constexpr quint16 Down = 0x28;       ///< Down arrow
+constexpr quint16 Snapshot = 0x2C;   ///< Print Screen
+constexpr quint16 Insert = 0x2D;     ///< Insert
+constexpr quint16 Delete = 0x2E;     ///< Delete
+constexpr quint16 Digit0 = 0x30;     ///< '0'..'9' are 0x30..0x39
+constexpr quint16 LetterA = 0x41;    ///< 'A'..'Z' are 0x41..0x5A
+constexpr quint16 Numpad0 = 0x60;    ///< numeric pad 0..9 are 0x60..0x69
+constexpr quint16 Multiply = 0x6A;   ///< numeric pad *
+constexpr quint16 Add = 0x6B;        ///< numeric pad +
+constexpr quint16 Separator = 0x6C;  ///< a numeric pad separator, which TranslateKey never gives
+constexpr quint16 Subtract = 0x6D;   ///< numeric pad -
+constexpr quint16 Decimal = 0x6E;    ///< numeric pad decimal key ("." or ",")
+constexpr quint16 Divide = 0x6F;     ///< numeric pad /
+constexpr quint16 F1 = 0x70;         ///< F1..F24 are 0x70..0x87
+constexpr quint16 LWin = 0x5B;       ///< the left Super (Windows) key
+constexpr quint16 RWin = 0x5C;       ///< the right Super (Windows) key
+constexpr quint16 Apps = 0x5D;       ///< the menu key
+constexpr quint16 NumLock = 0x90;    ///< Num Lock
+constexpr quint16 ScrollLock = 0x91; ///< Scroll Lock
+constexpr quint16 Oem1 = 0xBA;       ///< the key carrying "*" and ":" on the Japanese layout
+constexpr quint16 OemPlus = 0xBB;    ///< the key carrying "+" and ";"
+constexpr quint16 OemComma = 0xBC;   ///< the key carrying "," and "<"
+constexpr quint16 OemMinus = 0xBD;   ///< the key carrying "-" and, with Shift, "="
+constexpr quint16 OemPeriod = 0xBE;  ///< the key carrying "." and ">"
 constexpr quint16 Oem2 = 0xBF;       ///< the key carrying "/" and "?"
 constexpr quint16 Oem3 = 0xC0;       ///< "@" and "`"
 constexpr quint16 Oem4 = 0xDB;       ///< "[" and "{"

@@ -4,7 +4,7 @@
 # Installs the Debian packages that building, running, testing, benchmarking, fuzzing and
 # mutating Zelkor need, when any of them is missing. Used by `make run`, `make test` and the
 # other targets; `install-deps.sh package` adds what building the Debian packages needs
-# (`make package`).
+# (`make package`), `install-deps.sh docs` what the reference manual needs (`make docs`).
 set -euo pipefail
 
 packages=(
@@ -21,9 +21,14 @@ packages=(
     reuse # the licence check
     abigail-tools # the library's ABI check (abidiff) and its baseline (abidw)
     python3 # make mutate
+    doxygen # the reference manual, which the tests check for undocumented members
 )
+# The reference manual's Qt help file: qhelpgenerator, and sqlite3 to check the file.
+docs_packages=(qt6-documentation-tools sqlite3)
 if [ "${1:-}" = package ]; then
-    packages+=(build-essential debhelper dpkg-dev lintian pkg-kde-tools)
+    packages+=(build-essential debhelper dpkg-dev lintian pkg-kde-tools "${docs_packages[@]}")
+elif [ "${1:-}" = docs ]; then
+    packages+=("${docs_packages[@]}")
 fi
 
 missing=()
