@@ -75,10 +75,14 @@ def wait_until_shown(display, expected):
 
 def press(buttons, keys):
     for key in keys:
-        # A button's press action clicks it after a short visible press; presses are handled in
-        # the order they are made.
-        buttons[BUTTONS.get(key, key)].queryAction().doAction(0)
-        time.sleep(0.12)
+        # A button's press action holds it down for a visible moment and clicks it on release; a
+        # second press while it is still down only prolongs that one click, so each press waits
+        # for the release, however long a loaded machine takes to get there.
+        button = buttons[BUTTONS.get(key, key)]
+        button.queryAction().doAction(0)
+        deadline = time.monotonic() + TIMEOUT
+        while button.getState().contains(pyatspi.STATE_PRESSED) and time.monotonic() < deadline:
+            time.sleep(0.02)
 
 
 def main():
