@@ -42,11 +42,9 @@ void TestPriceEdit::formatting_data() {
     QTest::addColumn<QString>("shown");
     Row("one decimal padded", 2, false, "1.5", "1.50");
     Row("integer padded with a point", 2, false, "1200", "1,200.00");
-    Row("typed point padded", 2, false, "12.", "12.00");
     Row("more decimals kept", 2, false, "1.125", "1.125");
     Row("empty stays empty", 2, false, "", "");
     Row("sign alone not padded", 2, false, "-", "-");
-    Row("no minimum", 0, false, "1.5", "1.5");
     Row("capped at DecimalLength", 9, false, "1", "1.0000");
     Row("DecimalFixed pads alone", 2, true, "1.5", "1.5000");
 }
@@ -69,7 +67,6 @@ void TestPriceEdit::leadersSkipped_data() {
     QTest::addColumn<QString>("value");
     Row("dollar and blank", "$ 1,200", "1200");
     Row("full-width yen", "￥980", "980");
-    Row("yen sign", "¥12.5", "12.5");
     Row("full-width blank", "　42", "42");
     Row("several", " $ ￥ 7", "7");
     Row("after the number ends it", "1$2", "1");
