@@ -12,7 +12,9 @@
 #include <QWindow>
 
 #ifdef ZELKOR_WAYLAND_CLIENT
-#include <wayland-client.h>
+#include <dlfcn.h>
+#include <wayland-client-core.h>
+#include <wayland-client-protocol.h>
 #endif
 
 #include <cstring>
@@ -26,6 +28,38 @@ bool OnWayland() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+#ifdef ZELKOR_WAYLAND_CLIENT
+/// The few calls of libwayland-client that the question below needs. The library is opened only
+/// when the program runs on Wayland, where Qt's plug-in has loaded it already; on X11 the
+/// program does not load it (nor libffi, which it pulls in) at all.
+struct TWaylandClient {
+    void *Library = dlopen("libwayland-client.so.0", RTLD_LAZY | RTLD_LOCAL);
+    template <typename F> F *Get(const char *Name) const {
+        return Library ? reinterpret_cast<F *>(dlsym(Library, Name)) : nullptr;
+    }
+#define ZELKOR_WL(name) decltype(&::name) name = Get<decltype(::name)>(#name)
+    ZELKOR_WL(wl_display_connect);
+    ZELKOR_WL(wl_display_roundtrip);
+    ZELKOR_WL(wl_display_disconnect);
+    ZELKOR_WL(wl_proxy_marshal_constructor);
+    ZELKOR_WL(wl_proxy_add_listener);
+    ZELKOR_WL(wl_proxy_destroy);
+#undef ZELKOR_WL
+    const wl_interface *RegistryInterface =
+        Library ? static_cast<const wl_interface *>(dlsym(Library, "wl_registry_interface"))
+                : nullptr;
+    ~TWaylandClient() {
+        if (Library)
+            dlclose(Library);
+    }
+    bool Complete() const {
+        return wl_display_connect && wl_display_roundtrip && wl_display_disconnect &&
+               wl_proxy_marshal_constructor && wl_proxy_add_listener && wl_proxy_destroy &&
+               RegistryInterface;
+    }
+};
+#endif
+
 /// Whether the compositor offers server-side decorations, asked on a connection of its own:
 /// Qt's is not public. When the compositor offers them, Qt asks it to frame every window.
 bool CompositorDecorates() {
@@ -36,7 +70,8 @@ bool CompositorDecorates() {
     // the one Qt was handed (through WAYLAND_SOCKET); the program then frames its windows itself.
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return false;
-    wl_display *display = wl_display_connect(nullptr);
+    const TWaylandClient wl;
+    wl_display *display = wl.Complete() ? wl.wl_display_connect(nullptr) : nullptr;
     if (!display)
         return false;
     bool offered = false;
@@ -47,11 +82,16 @@ bool CompositorDecorates() {
         },
         [](void *, wl_registry *, uint32_t) {},
     };
-    wl_registry *registry = wl_display_get_registry(display);
-    wl_registry_add_listener(registry, &listener, &offered);
-    wl_display_roundtrip(display);
-    wl_registry_destroy(registry);
-    wl_display_disconnect(display);
+    // wl_display_get_registry and wl_registry_add_listener, which the protocol header inlines.
+    wl_proxy *registry = wl.wl_proxy_marshal_constructor(
+        reinterpret_cast<wl_proxy *>(display), WL_DISPLAY_GET_REGISTRY, wl.RegistryInterface,
+        nullptr);
+    wl.wl_proxy_add_listener(registry, reinterpret_cast<void (**)(void)>(
+                                           const_cast<wl_registry_listener *>(&listener)),
+                             &offered);
+    wl.wl_display_roundtrip(display);
+    wl.wl_proxy_destroy(registry);
+    wl.wl_display_disconnect(display);
     return offered;
 #endif
 }
