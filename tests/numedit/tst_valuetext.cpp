@@ -173,6 +173,11 @@ void TestValueText::writeText_data() {
         << int(Initial)
         << QByteArray("\x81\x7c\x82\x50\x81\x43\x82\x51\x82\x52\x82\x53\x81\x44\x82\x54")
         << QByteArray("-1234.5") << QByteArray("-1,234.5");
+    QTest::newRow("full-width digits to both limits")
+        << int(Initial)
+        << QByteArray("\x82\x50\x82\x51\x82\x52\x82\x53\x82\x54\x82\x55\x82\x56\x82\x57\x82\x58"
+                      "\x81\x44\x82\x50\x82\x51\x82\x52\x82\x53")
+        << QByteArray("123456789.123") << QByteArray("123,456,789.123");
     QTest::newRow("full-width and ascii mixed") << int(Initial) << (QByteArray("1\x82\x51") + "3")
                                                 << QByteArray("123") << QByteArray("123");
     QTest::newRow("full-width comma before minus")
