@@ -262,8 +262,8 @@ def main():
 
     build_dir = os.path.join(ROOT, args.build_dir)
     workspace = Workspace(build_dir)
-    workspace.repair()
     mutants = [m for _, ms in sections for m in ms if chosen(m)]
+    # Listing touches no file: a run going on meanwhile keeps its mutant in place.
     if args.show:
         for m in mutants:
             text, where = locate(m)
@@ -275,6 +275,7 @@ def main():
     if not mutants:
         print('mutate: no mutant matches the selection', file=sys.stderr)
         return 2
+    workspace.repair()
 
     runner = Runner()
 

@@ -104,6 +104,8 @@ void TestGeometry::textWidths() {
     f.e->SetDecimalFixed(true);
     QCOMPARE(f.e->DisplayTextWidth("1234.5"), f.Tw(QStringLiteral("$1,234.500")));
     QCOMPARE(f.e->DisplayTextWidth(""), f.Tw(QStringLiteral("$0.000")));
+    // The mark shown before the fixed zeros of the empty value takes its room in the row.
+    QCOMPARE(f.e->GetLeftMarkRect().Width(), f.Tw(QStringLiteral("$")));
     // What was entered, without the padded decimals.
     QCOMPARE(f.e->InputTextWidth("1234.5"), f.Tw(QStringLiteral("1,234.5")));
     QCOMPARE(f.e->InputTextWidth(""), f.Tw(QStringLiteral("0")));

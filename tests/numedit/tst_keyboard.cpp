@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QInputMethod>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalSpy>
@@ -90,6 +91,7 @@ private slots:
     void dialogKeys();
     void arrowKeys_data();
     void arrowKeys();
+    void labelShortcutReachesANonTabStop();
     void inputMethod_data();
     void inputMethod();
     void imeMode_data();
@@ -283,6 +285,8 @@ void tst_Keyboard::characters_data() {
 
     QTest::newRow("digits") << false << true << "1234"
                             << "1234" << 0;
+    QTest::newRow("nine and zero") << false << true << "90"
+                                   << "90" << 0;
     QTest::newRow("point and decimals") << false << true << ".25"
                                         << "0.25" << 0;
     QTest::newRow("sign toggles") << false << true << "5--"
@@ -622,6 +626,15 @@ void tst_Keyboard::arrowKeys() {
 
     QCOMPARE(Focused(), expectedFocus);
     QCOMPARE(beeps, 0);
+}
+
+// Not being a tab stop keeps a field out of the Tab order only: its label's shortcut reaches it.
+void tst_Keyboard::labelShortcutReachesANonTabStop() {
+    auto *label = new QLabel(QStringLiteral("&Days"), &form->window);
+    label->setBuddy(form->notTabStop);
+    ShowForm();
+    QTest::keyClick(form->edit, Qt::Key_D, Qt::AltModifier);
+    QCOMPARE(Focused(), QString("notTabStop"));
 }
 
 void tst_Keyboard::inputMethod_data() {
