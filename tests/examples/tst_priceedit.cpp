@@ -10,14 +10,7 @@
 #include <QtTest>
 
 using testrows::Row;
-
-namespace {
-
-QString Str(const std::string &s) {
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
-
-} // namespace
+using testrows::Str;
 
 class TestPriceEdit : public QObject {
     Q_OBJECT

@@ -14,12 +14,9 @@
 #include <QtTest>
 
 using testrows::Row;
+using testrows::Str;
 
 namespace {
-
-QString Str(const std::string &s) {
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
 
 QClipboard *Clipboard() {
     return QApplication::clipboard();

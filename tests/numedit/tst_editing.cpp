@@ -9,12 +9,9 @@
 #include <QtTest>
 
 using testrows::Row;
+using testrows::Str;
 
 namespace {
-
-QString Str(const std::string &s) {
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
 
 /// Applies a space-separated list of settings to a control with the initial ones:
 /// int=N, dec=N, nominus, quiet (no ErrorBeep), readonly, decfixed, orstop.
