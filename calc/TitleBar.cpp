@@ -34,8 +34,9 @@ bool OnWayland() {
 /// program does not load it (nor libffi, which it pulls in) at all.
 struct TWaylandClient {
     void *Library = dlopen("libwayland-client.so.0", RTLD_LAZY | RTLD_LOCAL);
-    template <typename F> F *Get(const char *Name) const {
-        return Library ? reinterpret_cast<F *>(dlsym(Library, Name)) : nullptr;
+    /// The library's symbol of that name as a pointer to T (a function or an object).
+    template <typename T> T *Get(const char *Name) const {
+        return Library ? reinterpret_cast<T *>(dlsym(Library, Name)) : nullptr;
     }
 #define ZELKOR_WL(name) decltype(&::name) name = Get<decltype(::name)>(#name)
     ZELKOR_WL(wl_display_connect);
@@ -45,9 +46,7 @@ struct TWaylandClient {
     ZELKOR_WL(wl_proxy_add_listener);
     ZELKOR_WL(wl_proxy_destroy);
 #undef ZELKOR_WL
-    const wl_interface *RegistryInterface =
-        Library ? static_cast<const wl_interface *>(dlsym(Library, "wl_registry_interface"))
-                : nullptr;
+    const wl_interface *RegistryInterface = Get<const wl_interface>("wl_registry_interface");
     ~TWaylandClient() {
         if (Library)
             dlclose(Library);
