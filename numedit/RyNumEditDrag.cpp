@@ -76,8 +76,6 @@ void TRyNumEditPrivate::ExecuteDrag() {
     emit q->OnEndDrag(q, drop.Target, drop.Point.x(), drop.Point.y());
 }
 
-
-
 void TRyNumEditPrivate::DragOverRule(QDropEvent *e, TRyNumEdit::TDragState State) {
     if (!IsObjectDrag(e)) {
         e->ignore();
