@@ -304,12 +304,16 @@ TVirtualKey TZELKF::KeyMapKey(const QKeyEvent &Event) {
     TVirtualKey k = TranslateKey(Event);
     if (Event.modifiers().testFlag(Qt::KeypadModifier))
         return k;
+    // The characters of the Japanese keyboard's four operator keys, shifted and unshifted,
+    // press their buttons on any layout.
     const int key = Event.key();
     switch (key) {
     case Qt::Key_Asterisk:
+    case Qt::Key_Colon:
         k.Code = vk::Oem1;
         return k;
     case Qt::Key_Plus:
+    case Qt::Key_Semicolon:
         k.Code = vk::OemPlus;
         return k;
     case Qt::Key_Minus:
@@ -321,18 +325,26 @@ TVirtualKey TZELKF::KeyMapKey(const QKeyEvent &Event) {
         k.Shift.Shift = true;
         return k;
     case Qt::Key_Slash:
+    case Qt::Key_Question:
         k.Code = vk::Oem2;
-        return k;
-    case Qt::Key_Underscore:
-        // Shift with the minus key, except on the Japanese layout, whose "_" has a key of its
-        // own (and whose minus key types "=" with Shift).
-        k.Code = k.Shift.Shift && KeyCodeByPlace(Event) != vk::Oem102 ? vk::OemMinus : 0;
         return k;
     default:
         break;
     }
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         k.Code = static_cast<quint16>(vk::Digit0 + (key - Qt::Key_0));
+        return k;
+    }
+    // A digit-row key typing none of those is its digit, the French 8 key's "_" included.
+    const quint16 place = KeyCodeByPlace(Event);
+    if (place >= vk::Digit0 && place <= vk::Digit0 + 9) {
+        k.Code = place;
+        return k;
+    }
+    if (key == Qt::Key_Underscore) {
+        // Shift with the minus key, except on the Japanese layout, whose "_" has a key of its
+        // own (and whose minus key types "=" with Shift).
+        k.Code = k.Shift.Shift && place != vk::Oem102 ? vk::OemMinus : 0;
         return k;
     }
     // Any other character of a symbol key is none of the map's.

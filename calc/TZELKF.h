@@ -49,10 +49,11 @@ public:
     /// The key map: presses the button of a mapped key and sets Key to 0; leaves any other key.
     void FormKeyDown(quint16 &Key, RyNumEdit::TShiftState Shift);
     /// The key a key event is to the key map. What the key types decides where the map knows
-    /// the character (a digit, * + - / =, D or H), read as the key that carries it on the
-    /// Japanese layout, whatever layout and modifiers typed it. Otherwise the numeric pad and
-    /// the named keys go by key, a key of the digit row falls back to its digit by its place,
-    /// and the minus key with Shift (which types "_" on most layouts) stays "=".
+    /// the character (a digit, D or H, and the characters of the Japanese keyboard's operator
+    /// keys shifted and unshifted: ":" "*", ";" "+", "-" "=", "/" "?"), read as the key that
+    /// carries it on the Japanese layout, whatever layout and modifiers typed it. Otherwise the
+    /// numeric pad and the named keys go by key, a key of the digit row is its digit by its
+    /// place, and the minus key with Shift (which types "_" on most layouts) stays "=".
     static RyNumEdit::TVirtualKey KeyMapKey(const QKeyEvent &Event);
 
 public slots:

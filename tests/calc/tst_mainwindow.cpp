@@ -337,10 +337,13 @@ void TestMainWindow::keysByWhatTheyType_data() {
     Row("de -", int(Qt::Key_Minus), none, 61, "Button23");
     Row("de _ (Shift+-)", int(Qt::Key_Underscore), shift, 61, "Button26");
     Row("jp * (Shift+:)", int(Qt::Key_Asterisk), shift, 48, "Button22");
-    Row("jp :", int(Qt::Key_Colon), none, 48, "");
+    Row("jp :", int(Qt::Key_Colon), none, 48, "Button22");
+    Row("jp ;", int(Qt::Key_Semicolon), none, 47, "Button24");
+    Row("jp ? (Shift+/)", int(Qt::Key_Question), shift, 61, "Button25");
     Row("jp ! (Shift+1)", int(Qt::Key_Exclam), shift, 10, "Button11");
     Row("jp _ (Shift+ro)", int(Qt::Key_Underscore), shift, 97, "");
     Row("fr & (the 1 key)", int(Qt::Key_Ampersand), none, 10, "Button11");
+    Row("fr _ (the 8 key)", int(Qt::Key_Underscore), none, 17, "Button18");
 }
 
 void TestMainWindow::keysByWhatTheyType() {
