@@ -391,7 +391,8 @@ public:
     bool CaretShown() const;
     /// The input method's composition in progress; it is shown but is not part of the value.
     QString PreeditText() const;
-    /// Where the composition in progress is drawn, in client coordinates (empty without one).
+    /// Where the composition in progress is drawn, in client coordinates (null without one): at
+    /// the caret point, the number and marks moved aside, in sight in a narrow field.
     QRect PreeditRect() const;
     /// The built-in context menu and its items (indices 0 to 7, null for any other). They are
     /// built when first asked for (most fields never open their menu), and never in design
@@ -658,10 +659,12 @@ protected:
     /// OnKeyUp, once for a held key.
     void keyReleaseEvent(QKeyEvent *e) override;
     /// Composed text: each committed character through OnKeyPress and KeyPressRules, full-width
-    /// digits, minus and full stop as ASCII; the composition in progress is drawn by the caret.
+    /// digits, minus and full stop as ASCII, any other character refused byte by byte (a
+    /// double-byte character beeps twice). The composition in progress is drawn at the caret
+    /// point, the row making room for it, with the caret at the input method's cursor.
     void inputMethodEvent(QInputMethodEvent *e) override;
-    /// The caret rectangle, the font and the hints (a formatted number; Latin preferred with
-    /// imClose) that the input method asks for.
+    /// The caret rectangle (at the composition's cursor while composing), the font and the hints
+    /// (a formatted number; Latin preferred with imClose) that the input method asks for.
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     /// Any button focuses the control; a left press on the client area drops the selection (not the
     /// second press of a double click) and may begin a drag (dmAutomatic). Then OnMouseDown.
@@ -677,7 +680,8 @@ protected:
     /// then CreateEditCaret and UpdateCaret.
     void focusInEvent(QFocusEvent *e) override;
     /// The exit (OnExit, a lone "-" emptied, HideSelection), unless a popup, the menu bar or
-    /// another window took the focus; any composition is dropped; then DestroyEditCaret.
+    /// another window took the focus; a composition never committed is dropped; then
+    /// DestroyEditCaret.
     void focusOutEvent(QFocusEvent *e) override;
     /// Opens PopupMenu; nothing in design mode, and a right click on the frame is the parent's.
     void contextMenuEvent(QContextMenuEvent *e) override;

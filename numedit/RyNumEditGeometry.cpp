@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethod>
+#include <QTextLayout>
+#include <QtMath>
 
 #include <algorithm>
 #include <climits>
@@ -257,6 +259,62 @@ QPoint TRyNumEdit::GetCaretPoint() const {
     return QPoint(Coordinate(int64_t{r.Left} + d->Measures().InputWidth - 1), r.Top);
 }
 
+void TRyNumEditPrivate::LayOutComposition(QTextLayout &Layout) const {
+    Layout.setText(FPreedit);
+    Layout.setFont(q->font());
+    Layout.setFormats(FPreeditFormats);
+    Layout.beginLayout();
+    Layout.createLine();
+    Layout.endLayout();
+}
+
+TRyNumEditPrivate::TComposition TRyNumEditPrivate::Composition() const {
+    TComposition c;
+    if (FPreedit.isEmpty())
+        return c;
+    QTextLayout layout;
+    LayOutComposition(layout);
+    const QTextLine line = layout.lineAt(0);
+    // As wide as its text with the caret after its last character.
+    const int width = qCeil(line.naturalTextWidth()) + q->FCaretWidth;
+    c.CursorX = qRound(line.cursorToX(std::clamp(FPreeditCursor, 0, int(FPreedit.size()))));
+    const QPoint p = q->GetCaretPoint();
+    c.Split = p.x();
+    // The row makes room as its alignment places it: a right-aligned row grows to the left,
+    // a centred one to both sides.
+    switch (FAlignment) {
+    case TRyNumEdit::taLeftJustify:
+        c.LeftShift = 0;
+        break;
+    case TRyNumEdit::taRightJustify:
+        c.LeftShift = -width;
+        break;
+    case TRyNumEdit::taCenter:
+        c.LeftShift = -width / 2;
+        break;
+    }
+    // Where the client area is too narrow, the end of the composition stays in sight, and the
+    // input method's cursor before anything else.
+    const int64_t clientWidth = q->contentsRect().width();
+    const int64_t start = int64_t{c.Split} + c.LeftShift;
+    int64_t move = start < 0 ? -start : 0;
+    if (start + move + width > clientWidth)
+        move = clientWidth - (start + width);
+    if (start + move + c.CursorX < 0)
+        move = -(start + c.CursorX);
+    c.LeftShift = Coordinate(c.LeftShift + move);
+    c.RightShift = Coordinate(int64_t{c.LeftShift} + width);
+    c.Rect = QRect(Coordinate(start + move), p.y(), width, std::max(q->FTextHeight, 1));
+    return c;
+}
+
+QPoint TRyNumEditPrivate::CaretPosition() const {
+    if (FPreedit.isEmpty())
+        return q->GetCaretPoint();
+    const TComposition c = Composition();
+    return QPoint(c.Rect.left() + c.CursorX, c.Rect.top());
+}
+
 int TRyNumEditPrivate::AutoHeight() const {
     const QMargins m = q->contentsMargins();
     return WidgetSize(int64_t{q->FTextHeight} + FTopMargin + FBottomMargin + m.top() +
@@ -295,9 +353,12 @@ void TRyNumEdit::CreateEditCaret() {
 void TRyNumEdit::UpdateCaret() {
     if (IsDesigning() || !hasFocus())
         return;
-    const QPoint p = GetCaretPoint();
-    d->FCaret.Show();
-    d->FCaret.SetPos(p);
+    // While composing, the caret stands at the input method's cursor, or hides with it.
+    if (!d->FPreedit.isEmpty() && !d->FPreeditCursorShown)
+        d->FCaret.Hide();
+    else
+        d->FCaret.Show();
+    d->FCaret.SetPos(d->CaretPosition());
     // The input method's composition window follows the caret.
     if (QInputMethod *im = QGuiApplication::inputMethod())
         im->update(Qt::ImCursorRectangle | Qt::ImFont | Qt::ImAnchorRectangle);

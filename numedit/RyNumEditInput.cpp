@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QInputMethod>
 #include <QInputMethodEvent>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTextCharFormat>
 #include <QWindow>
 
 #include <algorithm>
@@ -137,6 +139,9 @@ bool TRyNumEdit::event(QEvent *e) {
         ++d->FGeneration;
         ValueChanged();
         break;
+    case QEvent::FocusAboutToChange:
+        d->FocusAboutToChange();
+        break;
     case QEvent::ShortcutOverride: {
         // Keys the control handles itself are not taken by a window's shortcuts.
         auto *k = static_cast<QKeyEvent *>(e);
@@ -173,6 +178,7 @@ void TRyNumEdit::keyPressEvent(QKeyEvent *e) {
         return;
     }
 
+    d->FFreshFocus = false;
     // Every key-down is published, also one without a code of its own (0).
     const TVirtualKey v = TranslateKey(*e);
     quint16 key = v.Code;
@@ -282,7 +288,15 @@ void TRyNumEdit::KeyPressRules(char &Key) {
 }
 
 void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
+    e->accept();
+    if (d->IsFocusCommitEcho(*e))
+        return;
+    d->FFreshFocus = false;
     const QString commit = e->commitString();
+    const bool endsComposition =
+        !d->FPreedit.isEmpty() && !commit.isEmpty() && e->preeditString().isEmpty();
+    d->FEndingCommit = endsComposition ? commit : QString();
+    d->FEndingCommitTime.start();
     // Character by character (a surrogate pair is one character).
     for (qsizetype i = 0; i < commit.size();) {
         const qsizetype n = commit.at(i).isHighSurrogate() && i + 1 < commit.size() ? 2 : 1;
@@ -294,12 +308,79 @@ void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
             KeyPressRules(c);
         }
     }
-    // What is still being composed is shown beside the caret until it is committed.
-    if (e->preeditString() != d->FPreedit) {
-        d->FPreedit = e->preeditString();
-        update();
+    d->SetComposition(*e);
+}
+
+void TRyNumEditPrivate::SetComposition(const QInputMethodEvent &e) {
+    QString text = e.preeditString();
+    int cursor = static_cast<int>(text.size());
+    bool cursorShown = true;
+    QList<QTextLayout::FormatRange> formats;
+    for (const QInputMethodEvent::Attribute &a : e.attributes()) {
+        if (a.type == QInputMethodEvent::Cursor) {
+            cursor = a.start;
+            cursorShown = a.length != 0;
+        } else if (a.type == QInputMethodEvent::TextFormat) {
+            const QTextCharFormat format = qvariant_cast<QTextFormat>(a.value).toCharFormat();
+            if (format.isValid())
+                formats.append({a.start, a.length, format});
+        }
     }
-    e->accept();
+    if (text == FPreedit && cursor == FPreeditCursor && cursorShown == FPreeditCursorShown &&
+        formats == FPreeditFormats)
+        return;
+    FPreedit = std::move(text);
+    FPreeditCursor = cursor;
+    FPreeditCursorShown = cursorShown;
+    FPreeditFormats = std::move(formats);
+    q->update();
+    q->UpdateCaret();
+}
+
+namespace {
+
+/// The commit that a focus change delivered to the control that was composing, as the focus
+/// moved to another: some input methods deliver it once more, to the control that now has the
+/// focus. From identifies the control and is never dereferenced.
+struct TFocusCommit {
+    const void *From = nullptr;
+    QString Text;
+    QElapsedTimer Since;
+};
+
+TFocusCommit &FocusCommit() {
+    static TFocusCommit commit;
+    return commit;
+}
+
+} // namespace
+
+void TRyNumEditPrivate::FocusAboutToChange() {
+    // Qt commits the composition and announces the focus change right after: a commit that
+    // ended the composition moments ago is that one.
+    constexpr qint64 sameStep = 100;
+    if (!FEndingCommit.isEmpty() && FEndingCommitTime.isValid() &&
+        FEndingCommitTime.elapsed() < sameStep) {
+        TFocusCommit &c = FocusCommit();
+        c.From = q;
+        c.Text = FEndingCommit;
+        c.Since.start();
+    }
+    FEndingCommit.clear();
+}
+
+bool TRyNumEditPrivate::IsFocusCommitEcho(const QInputMethodEvent &e) {
+    // The echo arrives soon after the focus came, before anything was typed or composed
+    // here, as the same text without a composition of its own.
+    constexpr qint64 echoWithin = 2000;
+    TFocusCommit &c = FocusCommit();
+    if (c.Text.isEmpty() || !FFreshFocus || c.From == q || !FPreedit.isEmpty() ||
+        !e.preeditString().isEmpty() || e.replacementLength() != 0 ||
+        e.commitString() != c.Text || c.Since.elapsed() >= echoWithin)
+        return false;
+    c.Text.clear();
+    FFreshFocus = false;
+    return true;
 }
 
 namespace {
@@ -339,7 +420,9 @@ QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
         return testAttribute(Qt::WA_InputMethodEnabled);
     case Qt::ImCursorRectangle:
     case Qt::ImAnchorRectangle: {
-        const QPoint p = GetCaretPoint() + contentsRect().topLeft();
+        // The caret, at the composition's cursor while composing: the input method's
+        // candidates open there.
+        const QPoint p = d->CaretPosition() + contentsRect().topLeft();
         return QRect(p, QSize(FCaretWidth, FTextHeight));
     }
     case Qt::ImFont:
@@ -451,6 +534,7 @@ void TRyNumEdit::focusInEvent(QFocusEvent *e) {
     d->StopWatchingWindowFocus();
     if (!d->FEntered)
         d->EnterRule();
+    d->FFreshFocus = true;
     CreateEditCaret();
     UpdateCaret();
 }
@@ -467,11 +551,9 @@ void TRyNumEdit::focusOutEvent(QFocusEvent *e) {
         d->WatchWindowFocus();
     else
         d->ExitRule();
-    // The input method drops an unfinished composition with the focus.
-    if (!d->FPreedit.isEmpty()) {
-        d->FPreedit.clear();
-        update();
-    }
+    // Qt has the input method commit a composition before the focus moves; one still shown
+    // now was never committed, and goes.
+    d->SetComposition(QInputMethodEvent());
     DestroyEditCaret();
 }
 

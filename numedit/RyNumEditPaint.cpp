@@ -11,9 +11,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <qdrawutil.h>
+#include <utility>
 
 namespace {
 
@@ -231,35 +233,49 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
     if (!d->FRightMark.empty())
         fill.Right = right.Right;
     const std::string &number = d->Measures().Number;
-
-    painter.fillRect(fill.ToQRect(), background);
-    painter.setPen(textColor);
     painter.setFont(font());
-    if (!d->FLeftMark.empty() && !number.empty())
-        DrawRowText(painter, left.ToQRect(), d->FLeftMark);
-    DrawRowText(painter, FTextRect.ToQRect(), number);
-    if (!d->FRightMark.empty() && !number.empty())
-        DrawRowText(painter, right.ToQRect(), d->FRightMark);
+    const auto drawRow = [&] {
+        painter.fillRect(fill.ToQRect(), background);
+        painter.setPen(textColor);
+        if (!d->FLeftMark.empty() && !number.empty())
+            DrawRowText(painter, left.ToQRect(), d->FLeftMark);
+        DrawRowText(painter, FTextRect.ToQRect(), number);
+        if (!d->FRightMark.empty() && !number.empty())
+            DrawRowText(painter, right.ToQRect(), d->FRightMark);
+    };
 
-    if (!d->FPreedit.isEmpty()) {
-        // The composition is drawn over the row, underlined, on the control's own colour.
-        const QRect r = PreeditRect();
-        painter.fillRect(r, color);
+    if (d->FPreedit.isEmpty()) {
+        drawRow();
+    } else {
+        // The composition is drawn where the next character would go, and the row makes room
+        // for it: what lies left of the caret point and what lies right of it move apart.
+        const TRyNumEditPrivate::TComposition c = d->Composition();
+        constexpr int far = 1 << 29;
+        for (const auto &[shift, part] :
+             {std::pair{c.LeftShift, QRect(-far, -far, far + c.Split, 2 * far)},
+              std::pair{c.RightShift, QRect(c.Split, -far, far, 2 * far)}}) {
+            painter.save();
+            painter.translate(shift, 0);
+            painter.setClipRect(part, Qt::IntersectClip);
+            drawRow();
+            painter.restore();
+        }
+        FTextRect.Left += c.LeftShift;
+        FTextRect.Right += c.LeftShift;
+
+        painter.fillRect(c.Rect, color);
         painter.setPen(palette().color(QPalette::Active, QPalette::Text));
-        painter.drawText(r, RowTextFlags, d->FPreedit);
-        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        QTextLayout layout;
+        d->LayOutComposition(layout);
+        layout.draw(&painter, c.Rect.topLeft());
+        // An input method that gives no formats has its composition underlined whole.
+        if (d->FPreeditFormats.isEmpty())
+            painter.drawLine(c.Rect.left(), c.Rect.bottom(), c.Rect.right(), c.Rect.bottom());
     }
 
     d->FCaret.Paint(painter, palette().color(QPalette::Active, QPalette::Text));
 }
 
 QRect TRyNumEdit::PreeditRect() const {
-    if (d->FPreedit.isEmpty())
-        return QRect();
-    const int width = QFontMetrics(font()).horizontalAdvance(d->FPreedit) + 1;
-    const QPoint caret = GetCaretPoint();
-    // It starts after the caret, but keeps inside the client area where it can: the caret of
-    // a right-aligned number stands at the right margin.
-    const int x = std::max(0, std::min(caret.x() + 1, contentsRect().width() - width));
-    return QRect(x, caret.y(), width, std::max(FTextHeight, 1));
+    return d->Composition().Rect;
 }

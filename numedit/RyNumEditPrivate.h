@@ -6,10 +6,14 @@
 #include "EditCaret.h"
 #include "RyNumEdit.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
+#include <QTextLayout>
 
 #include <cstdint>
 #include <string>
+
+class QInputMethodEvent;
 
 class TRyNumEditPrivate {
 public:
@@ -63,8 +67,46 @@ public:
 
     // --- Caret and input method -------------------------------------------------------------
     EditCaret FCaret;
-    /// The input method's composition in progress.
+    /// The input method's composition in progress, its cursor (a position in it, and whether
+    /// the input method shows it) and the formats it gives its segments.
     QString FPreedit;
+    int FPreeditCursor = 0;
+    bool FPreeditCursorShown = true;
+    QList<QTextLayout::FormatRange> FPreeditFormats;
+    /// Takes the composition of an input method event, and repaints and places the caret when
+    /// it changed.
+    void SetComposition(const QInputMethodEvent &e);
+    /// The composition laid out in the control's font, formats included.
+    void LayOutComposition(QTextLayout &Layout) const;
+
+    /// Where the composition stands: it is inserted into the row at the caret point, Split in
+    /// client coordinates, and what is drawn left of that point moves by LeftShift, what is
+    /// drawn right of it by RightShift, as the alignment makes room; the composition keeps its
+    /// end and its cursor in sight.
+    struct TComposition {
+        int Split = 0;
+        int LeftShift = 0;
+        int RightShift = 0;
+        QRect Rect;      ///< the composition itself
+        int CursorX = 0; ///< the input method's cursor, from Rect's left
+    };
+    TComposition Composition() const;
+    /// Where the caret stands: at GetCaretPoint, or while composing at the composition's cursor.
+    QPoint CaretPosition() const;
+
+    /// A commit that has just ended this control's composition, and when it came. Qt commits a
+    /// composition right before the focus moves on; such a commit is the one that the focus
+    /// change delivered.
+    QString FEndingCommit;
+    QElapsedTimer FEndingCommitTime;
+    /// Nothing has been typed or composed since the focus came: a commit without composition
+    /// that repeats the one a focus change just delivered elsewhere is an echo of it.
+    bool FFreshFocus = false;
+    /// Records FEndingCommit as the commit of a focus change, when it came just now.
+    void FocusAboutToChange();
+    /// True, once, for a commit that repeats the one that the focus change into this control
+    /// delivered to the control that had been composing.
+    bool IsFocusCommitEcho(const QInputMethodEvent &e);
 
     // --- Focus and mouse ---------------------------------------------------------------------
     /// From the entry to the exit: the control is its window's focus, also while a popup or

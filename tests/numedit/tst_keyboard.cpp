@@ -96,7 +96,9 @@ private slots:
     void inputMethod();
     void imeMode_data();
     void imeMode();
-    void compositionPlace();
+    void compositionBesideTheNumber_data();
+    void compositionBesideTheNumber();
+    void focusChangeCommitsOnce();
 
 private:
     void ShowForm();
@@ -724,30 +726,84 @@ void tst_Keyboard::imeMode() {
              int(Qt::ImhFormattedNumbersOnly | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText));
 }
 
-void tst_Keyboard::compositionPlace() {
+/// An input method's composition in progress, its cursor at Cursor.
+void Compose(TRyNumEdit *Edit, const QString &Text, int Cursor) {
+    QInputMethodEvent e(Text, {{QInputMethodEvent::Cursor, Cursor, 1, QVariant()}});
+    QApplication::sendEvent(Edit, &e);
+}
+
+void tst_Keyboard::compositionBesideTheNumber_data() {
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("right") << int(TRyNumEdit::taRightJustify);
+    QTest::newRow("centre") << int(TRyNumEdit::taCenter);
+    QTest::newRow("left") << int(TRyNumEdit::taLeftJustify);
+}
+
+void tst_Keyboard::compositionBesideTheNumber() {
+    QFETCH(int, alignment);
+    form->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form->window));
+    TRyNumEdit *edit = form->edit; // no focus, so no caret in the pictures
+    edit->resize(160, edit->height());
+    edit->SetAlignment(TRyNumEdit::TAlignment(alignment));
+    edit->SetLeftMark(QString::fromUtf8("\uffe5"));
+    edit->SetRightMark(QString::fromUtf8("\u5186"));
+    edit->setText("1234");
+    const QRect client = edit->contentsRect();
+    const auto row = [&] { return edit->grab(client).toImage(); };
+    const QImage before = row();
+    const int split = edit->GetCaretPoint().x();
+    const int left = edit->GetLeftMarkRect().Left, right = edit->GetRightMarkRect().Right;
+
+    // The row makes room at the caret point: marks and digits are all drawn as before, moved
+    // aside, and the composition stands between them.
+    Compose(edit, QString::fromUtf8("\uff17\uff18"), 2);
+    const QImage composing = row();
+    const QRect c = edit->PreeditRect();
+    const int leftShift = c.left() - split, rightShift = leftShift + c.width();
+    QVERIFY(c.left() >= 0 && c.right() < client.width());
+    QVERIFY(left + leftShift >= 0 && right + rightShift <= client.width());
+    QCOMPARE(composing.copy(left + leftShift, 0, split - left, client.height()),
+             before.copy(left, 0, split - left, client.height()));
+    QCOMPARE(composing.copy(split + rightShift, 0, right - split, client.height()),
+             before.copy(split, 0, right - split, client.height()));
+    QCOMPARE(edit->text(), QStringLiteral("1234"));
+
+    // Wider than the field, the composition keeps its end, and the caret its cursor, in sight.
+    edit->resize(40, edit->height());
+    Compose(edit, QString(6, QChar(0xFF19)), 6);
+    QCOMPARE(edit->PreeditRect().right(), edit->contentsRect().width() - 1);
+    edit->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(edit->CaretRect().right(), edit->PreeditRect().right());
+    Compose(edit, QString(6, QChar(0xFF19)), 0);
+    QCOMPARE(edit->CaretRect().left(), 0);
+}
+
+void tst_Keyboard::focusChangeCommitsOnce() {
     ShowForm();
     TRyNumEdit *edit = form->edit;
-    edit->setText("7");
-    const QString composing = QString::fromUtf8("\uff11\uff12");
-    QInputMethodEvent e(composing, {});
-    QApplication::sendEvent(edit, &e);
+    const QString digits = QString::fromUtf8("\uff17\uff18");
+    // Qt commits the composition into the control that composed it as the focus moves on; an
+    // input method that then delivers the same text to the control that got the focus has it
+    // dropped there, once.
+    Compose(edit, digits, 2);
+    QInputMethodEvent commit;
+    commit.setCommitString(digits);
+    QApplication::sendEvent(edit, &commit);
+    form->last->setFocus(Qt::MouseFocusReason);
+    QApplication::sendEvent(form->last, &commit);
+    QCOMPARE(edit->text(), QStringLiteral("78"));
+    QCOMPARE(form->last->text(), QString());
+    // What the control composes itself is its own.
+    Compose(form->last, digits, 2);
+    QApplication::sendEvent(form->last, &commit);
+    QCOMPARE(form->last->text(), QStringLiteral("78"));
 
-    // A right-aligned number leaves no room after its caret: the composition keeps inside.
-    const QRect r = edit->PreeditRect();
-    const int width = QFontMetrics(edit->font()).horizontalAdvance(composing) + 1;
-    QCOMPARE(r.width(), width);
-    QCOMPARE(r.right() + 1, edit->contentsRect().width());
-    QCOMPARE(r.top(), edit->GetCaretPoint().y());
-
-    // Left-aligned, it starts just after the caret.
-    edit->SetAlignment(TRyNumEdit::taLeftJustify);
-    QCOMPARE(edit->PreeditRect().left(), edit->GetCaretPoint().x() + 1);
-
-    // Leaving the control drops the unfinished composition; the value never took it.
-    form->last->setFocus(Qt::TabFocusReason);
-    QVERIFY(edit->PreeditText().isEmpty());
-    QVERIFY(edit->PreeditRect().isNull());
-    QCOMPARE(edit->text(), QStringLiteral("7"));
+    // A composition still shown when the focus leaves was never committed: it goes.
+    Compose(form->last, digits, 2);
+    edit->setFocus(Qt::TabFocusReason);
+    QVERIFY(form->last->PreeditRect().isNull());
+    QCOMPARE(form->last->text(), QStringLiteral("78"));
 }
 
 QTEST_MAIN(tst_Keyboard)
