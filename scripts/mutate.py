@@ -234,6 +234,8 @@ def main():
                         help='run only this mutant, named as printed: DurationEngine.cpp:7')
     parser.add_argument('--show', action='store_true',
                         help='list the mutants with their names and build nothing')
+    parser.add_argument('--check', action='store_true',
+                        help='build nothing; exit status 1 if a mutant is stale')
     parser.add_argument('--run-equivalent', action='store_true',
                         help='run the mutants marked equivalent too (a killed one is mismarked)')
     parser.add_argument('--build-dir', default='build/mutate')
@@ -264,14 +266,19 @@ def main():
     workspace = Workspace(build_dir)
     mutants = [m for _, ms in sections for m in ms if chosen(m)]
     # Listing touches no file: a run going on meanwhile keeps its mutant in place.
-    if args.show:
+    if args.show or args.check:
+        stale = 0
         for m in mutants:
             text, where = locate(m)
             mark = '  (equivalent)' if m.equivalent else ''
             if not isinstance(where, tuple):
-                mark = '  (STALE)'
-            print('%-28s %s%s' % (m.ident, m.description, mark))
-        return 0
+                mark = '  (STALE: found %d times)' % where
+                stale += 1
+            if args.show or not isinstance(where, tuple):
+                print('%-28s %s%s' % (m.ident, m.description, mark))
+        if args.check:
+            print('mutate: %d of %d mutants stale' % (stale, len(mutants)))
+        return 1 if args.check and stale else 0
     if not mutants:
         print('mutate: no mutant matches the selection', file=sys.stderr)
         return 2
