@@ -140,7 +140,7 @@ public:
     enum TDragMode { dmManual, dmAutomatic };
     Q_ENUM(TDragMode)
     /// Docking has no counterpart outside a QMainWindow's dock widgets: the control never
-    /// docks, dkDock is kept as a form sets it, and every drag is an object drag.
+    /// docks, and while dkDock is set (kept as a form sets it) no drag starts at all.
     enum TDragKind { dkDrag, dkDock };
     Q_ENUM(TDragKind)
     /// What a drag over a control is doing, as OnDragOver is told.
@@ -345,7 +345,7 @@ public:
     /// Threshold pixels (the platform's start-drag distance when negative) with the left button
     /// held. OnStartDrag is raised as the drag starts and OnEndDrag when it ends. Controls
     /// under the drag are asked through OnDragOver and the one that accepts it gets
-    /// OnDragDrop. Nothing in design mode.
+    /// OnDragDrop. Nothing in design mode or with dkDock.
     void BeginDrag(bool Immediate, int Threshold = -1);
     /// The control is being dragged.
     bool Dragging() const;
@@ -378,7 +378,7 @@ public:
     bool CanUndo() const;
     /// 0, or the length the display text had when everything was selected.
     int SelLength() const;
-    /// The height of a text row in the control's font, 0 until it has a parent.
+    /// The height of a text row in the control's font, 0 until it has a parent or is shown.
     int TextHeight() const;
     /// The caret's width: 2 while the font is bold, else 1.
     int CaretWidth() const;
@@ -394,9 +394,8 @@ public:
     /// Where the composition in progress is drawn, in client coordinates (null without one): at
     /// the caret point, the number and marks moved aside, in sight in a narrow field.
     QRect PreeditRect() const;
-    /// The built-in context menu and its items (indices 0 to 7, null for any other). They are
-    /// built when first asked for (most fields never open their menu), and never in design
-    /// mode, where these are null.
+    /// The built-in context menu and its items (indices 0 to 7, null for any other), built with
+    /// the control; null in design mode.
     QMenu *BuiltInPopup() const;
     /// \copydoc BuiltInPopup()
     QAction *MenuItem(int Index) const;
@@ -455,6 +454,9 @@ public:
     static constexpr int DLGC_WANTCHARS = 0x80;   ///< the characters keys type
 
     // --- The virtual operations, in their documented order -------------------------------
+    // The binary interface fixes the order of the virtual table as 1.0 had it: WMGetDlgCode
+    // above comes before SetText, and ParentAssigned, KeyDownRules, KeyPressRules and
+    // virtual_hook, added later, follow MenuItemClick. They are called in the documented order.
     // Value text
     /// Writes the value text (Text): nothing when Value equals it; otherwise FilterText, then
     /// StripLeadingZeros, then ValueChanged. Never beeps, records no undo text, raises no OnChange
@@ -572,13 +574,15 @@ public:
     /// CopyToClipboard, PasteFromClipboard, ClearValue (Delete, without OnChange) or SelectAll.
     virtual void MenuItemClick(QObject *Sender);
 
-signals:
+Q_SIGNALS:
     /// Raised last by every accepted edit, cut, paste and undo; never by writing Text.
     void OnChange(TRyNumEdit *Sender);
     /// Raised whenever the value text differs from the one last announced, whatever changed
     /// it: an edit, writing Text, undo, a setting that refilters the value, the exit emptying
     /// a lone "-". Text is the new value text; nothing is raised by a write that changes
-    /// nothing. (OnChange is the user's edits only.)
+    /// nothing. It is raised once for each change, with the value the change produced: a key
+    /// typed over a selection, which empties the value and appends the digit, raises it once.
+    /// Within a user's edit it comes before OnChange. (OnChange is the user's edits only.)
     void textChanged(const QString &Text);
     /// Raised when a key, a character or composed text is refused: wherever the control sounds
     /// its beep, and also when ErrorBeep is off, so that a program can show its own feedback.
@@ -588,13 +592,14 @@ signals:
     void formatChanged();
     /// Raised after ReadOnly changed, with its new value.
     void readOnlyChanged(bool ReadOnly);
-    /// Raised before the key-down rules; a handler that sets Key to 0 turns them off.
+    /// Raised before the key-down rules; a handler that sets Key to 0 turns them off. Key is a
+    /// reference: only a direct connection (the default within the GUI thread) can change it.
     void OnKeyDown(TRyNumEdit *Sender, quint16 &Key, RyNumEdit::TShiftState Shift);
     /// Raised before the character rules with each code page 932 byte; a handler may replace
-    /// it (0 is then refused like any other unusable character).
+    /// it (0 is then refused like any other unusable character) through a direct connection.
     void OnKeyPress(TRyNumEdit *Sender, char &Key);
     /// Raised on every key release with its code (0 for a key without one); a handler that
-    /// sets Key to 0 keeps it from the parents.
+    /// sets Key to 0 (through a direct connection) keeps it from the parents.
     void OnKeyUp(TRyNumEdit *Sender, quint16 &Key, RyNumEdit::TShiftState Shift);
     /// Raised as the focus enters the control, before AutoSelect selects. The focus coming back
     /// from a popup, the menu bar or another window is no entry.
@@ -624,7 +629,8 @@ signals:
     void OnStartDrag(TRyNumEdit *Sender, QDrag *Drag);
     /// Raised on the control a drag is over, in its client coordinates. Accept starts true
     /// when a handler is connected (no handler refuses every drag); a handler that leaves it
-    /// false refuses the drop here. On leaving, the point is the last one inside.
+    /// false refuses the drop here; only a direct connection can set it. On leaving, the point
+    /// is the last one inside.
     void OnDragOver(TRyNumEdit *Sender, QObject *Source, int X, int Y, TDragState State,
                     bool &Accept);
     /// Raised on the control a drag is dropped on, in its client coordinates.
@@ -641,7 +647,9 @@ signals:
 protected:
     // Qt events mapped onto the control's framework hooks.
     /// A new parent runs ParentAssigned; polishing formats the value again with the derived
-    /// control's formatting; the keys the control acts on are kept from the window's shortcuts.
+    /// control's formatting (and a control shown without a parent measures its font then); the
+    /// keys the control acts on are kept from the window's shortcuts; a commit just before the
+    /// focus moves on is noted (see inputMethodEvent).
     bool event(QEvent *e) override;
     /// A new font: the caret is rebuilt, the text row measured again and the size adjusted. The
     /// enabled state repaints; a language change translates the built-in menu.
@@ -742,7 +750,7 @@ protected:
     int FSelLength = 0;
     /// True only while the constructor runs.
     bool FCreating = true;
-    /// The height of a line of text in the control's font, 0 until it has a parent.
+    /// The height of a line of text in the control's font, 0 until it has a parent or is shown.
     int FTextHeight = 0;
     /// The caret's width: 2 while the font is bold, else 1.
     int FCaretWidth = 1;
@@ -750,11 +758,10 @@ protected:
     bool FDblClicked = false;
     /// Where the formatted number was last painted, in client coordinates.
     TRect FTextRect;
-    /// The built-in context menu and its eight items (null until first needed, and always in
-    /// design mode).
+    /// The built-in context menu, built by the constructor (null in design mode).
     QMenu *FPopup = nullptr;
     /// The built-in menu's items by index: Undo, a separator, Cut, Copy, Paste, Delete, a
-    /// separator, Select All (null until the menu is built).
+    /// separator, Select All (null in design mode).
     std::array<QAction *, 8> FMenuItems{};
 
 private:

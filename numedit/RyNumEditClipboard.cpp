@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <typeinfo>
 
 namespace {
 
@@ -143,11 +142,12 @@ std::string NumericPrefix(const QString &Text, std::uint64_t Budget) {
 
 } // namespace
 
-bool TRyNumEditPrivate::BuildPopupMenu() {
-    if (q->FPopup)
-        return true;
+void TRyNumEditPrivate::BuildPopupMenu() {
     if (FDesigning)
-        return false;
+        return;
+    // Every control has its menu from the start, so it is kept light: no shortcuts, one
+    // connection for all items (the menu's own), made after the items are added (an action
+    // connected before QMenu connects to it keeps a grown connection list).
     q->FPopup = new QMenu(q);
     for (size_t i = 0; i < q->FMenuItems.size(); ++i) {
         auto *item = new QAction(q);
@@ -155,13 +155,16 @@ bool TRyNumEditPrivate::BuildPopupMenu() {
         // styles would otherwise draw beside the line.
         item->setSeparator(std::strcmp(MenuCaptions[i], "-") == 0);
         item->setData(static_cast<int>(i));
-        QObject::connect(item, &QAction::triggered, q, [this, item] { q->MenuItemClick(item); });
         q->FPopup->addAction(item);
         q->FMenuItems[i] = item;
     }
+    QObject::connect(q->FPopup, &QMenu::triggered, q, [this](QAction *Item) {
+        // Items a derived control added to the menu are its own to handle.
+        if (std::find(q->FMenuItems.begin(), q->FMenuItems.end(), Item) != q->FMenuItems.end())
+            q->MenuItemClick(Item);
+    });
     QObject::connect(q->FPopup, &QMenu::aboutToShow, q, [this] { q->MenuPopup(q->FPopup); });
     TranslateMenu();
-    return true;
 }
 
 void TRyNumEditPrivate::TranslateMenu() {
@@ -172,14 +175,12 @@ void TRyNumEditPrivate::TranslateMenu() {
             q->FMenuItems[i]->setText(QCoreApplication::translate("TRyNumEdit", MenuCaptions[i]));
 }
 
-// Building the menu on first use is invisible to callers, so the accessors stay const.
 QMenu *TRyNumEdit::BuiltInPopup() const {
-    d->BuildPopupMenu();
     return FPopup;
 }
 
 QAction *TRyNumEdit::MenuItem(int Index) const {
-    if (Index < 0 || static_cast<size_t>(Index) >= FMenuItems.size() || !d->BuildPopupMenu())
+    if (Index < 0 || static_cast<size_t>(Index) >= FMenuItems.size())
         return nullptr;
     return FMenuItems[static_cast<size_t>(Index)];
 }
@@ -197,7 +198,7 @@ void TRyNumEdit::MenuPopup(QObject *) {
     // An ordinary focus entry, so that AutoSelect selects before the items are set; in a
     // window that is not active as well.
     d->TakeFocus(Qt::OtherFocusReason);
-    if (!d->BuildPopupMenu())
+    if (!FPopup)
         return; // design mode: no items to set
     const bool selected = FSelLength != 0;
     FMenuItems[tagUndo]->setEnabled(FCanUndo && !d->FReadOnly);
@@ -264,7 +265,7 @@ void TRyNumEdit::CutToClipboard() {
         return;
     CopyToClipboard();
     ClearValue();
-    emit OnChange(this);
+    Q_EMIT OnChange(this);
 }
 
 void TRyNumEdit::PasteFromClipboard() {
@@ -272,7 +273,7 @@ void TRyNumEdit::PasteFromClipboard() {
         return;
     const QString text = QApplication::clipboard()->text();
     std::string pasted;
-    if (typeid(*this) == typeid(TRyNumEdit)) {
+    if (d->IsPlainControl()) {
         // Past a sign, a point and the digit limits the filter reads nothing but commas.
         const std::uint64_t budget = std::uint64_t{2} +
                                      static_cast<std::uint64_t>(d->FIntegerLength) +
@@ -287,7 +288,7 @@ void TRyNumEdit::PasteFromClipboard() {
     FValueText = StripLeadingZeros(FValueText);
     ClearSelection();
     ValueChanged();
-    emit OnChange(this);
+    Q_EMIT OnChange(this);
 }
 
 void TRyNumEdit::Undo() {
@@ -296,5 +297,5 @@ void TRyNumEdit::Undo() {
     SwapUndo();
     ValueChanged();
     SelectAll(); // over the restored display text
-    emit OnChange(this);
+    Q_EMIT OnChange(this);
 }

@@ -42,7 +42,8 @@ bool IsObjectDrag(const QDropEvent *e) {
 } // namespace
 
 void TRyNumEdit::BeginDrag(bool Immediate, int Threshold) {
-    if (IsDesigning() || d->FDragging)
+    // A control set to dock would be docked, which it cannot be: it is not dragged at all.
+    if (IsDesigning() || d->FDragging || d->FDragKind == dkDock)
         return;
     if (Immediate) {
         d->ExecuteDrag();
@@ -61,7 +62,7 @@ void TRyNumEditPrivate::ExecuteDrag() {
     auto *mark = new QMimeData;
     mark->setData(ObjectDragFormat, QByteArray());
     drag->setMimeData(mark);
-    emit q->OnStartDrag(q, drag);
+    Q_EMIT q->OnStartDrag(q, drag);
     LastDrop = TDrop();
     const QPointer<TRyNumEdit> self(q);
     drag->exec(ActionOf(FDragCursor));
@@ -73,7 +74,7 @@ void TRyNumEditPrivate::ExecuteDrag() {
     FClickPending = false;
     FMouseCaptured = false;
     const TDrop drop = LastDrop;
-    emit q->OnEndDrag(q, drop.Target, drop.Point.x(), drop.Point.y());
+    Q_EMIT q->OnEndDrag(q, drop.Target, drop.Point.x(), drop.Point.y());
 }
 
 void TRyNumEditPrivate::DragOverRule(QDropEvent *e, TRyNumEdit::TDragState State) {
@@ -84,7 +85,7 @@ void TRyNumEditPrivate::DragOverRule(QDropEvent *e, TRyNumEdit::TDragState State
     FDragOverSource = e->source();
     FDragOverPoint = e->position().toPoint() - q->contentsRect().topLeft();
     bool accept = q->isSignalConnected(QMetaMethod::fromSignal(&TRyNumEdit::OnDragOver));
-    emit q->OnDragOver(q, e->source(), FDragOverPoint.x(), FDragOverPoint.y(), State, accept);
+    Q_EMIT q->OnDragOver(q, e->source(), FDragOverPoint.x(), FDragOverPoint.y(), State, accept);
     // Asked again at every move, so a handler may accept one part and refuse another.
     if (accept)
         e->acceptProposedAction();
@@ -105,7 +106,7 @@ void TRyNumEdit::dragLeaveEvent(QDragLeaveEvent *e) {
     if (!d->FDragOverSource)
         return;
     bool accept = false;
-    emit OnDragOver(this, d->FDragOverSource, d->FDragOverPoint.x(), d->FDragOverPoint.y(), dsDragLeave,
+    Q_EMIT OnDragOver(this, d->FDragOverSource, d->FDragOverPoint.x(), d->FDragOverPoint.y(), dsDragLeave,
                     accept);
     d->FDragOverSource = nullptr;
 }
@@ -119,5 +120,5 @@ void TRyNumEdit::dropEvent(QDropEvent *e) {
     e->acceptProposedAction();
     const QPoint p = e->position().toPoint() - contentsRect().topLeft();
     LastDrop = TDrop{this, p};
-    emit OnDragDrop(this, e->source(), p.x(), p.y());
+    Q_EMIT OnDragDrop(this, e->source(), p.x(), p.y());
 }

@@ -29,7 +29,7 @@ Counts CountDigits(const std::string &v) {
 } // namespace
 
 void TRyNumEdit::Beep() {
-    emit inputRejected();
+    Q_EMIT inputRejected();
     if (d->FErrorBeep)
         numedit::SystemBeep();
 }
@@ -39,10 +39,13 @@ void TRyNumEdit::Publish(const std::string &Value, char &Key) {
     FValueText = Value;
     ValueChanged();
     Key = '\0';
-    emit OnChange(this);
+    // The edit is complete: its one textChanged comes now, before OnChange.
+    d->AnnounceText(/*Now=*/true);
+    Q_EMIT OnChange(this);
 }
 
 void TRyNumEdit::InputDigit(char &Key) {
+    const TRyNumEditPrivate::THoldAnnouncement hold(d.get());
     if (d->FReadOnly) {
         Key = '\0';
         return;
@@ -68,6 +71,7 @@ void TRyNumEdit::InputDigit(char &Key) {
 }
 
 void TRyNumEdit::InputDecimalPoint(char &Key) {
+    const TRyNumEditPrivate::THoldAnnouncement hold(d.get());
     if (d->FReadOnly) {
         Key = '\0';
         return;
@@ -96,6 +100,7 @@ void TRyNumEdit::InputDecimalPoint(char &Key) {
 }
 
 void TRyNumEdit::InputMinus(char &Key) {
+    const TRyNumEditPrivate::THoldAnnouncement hold(d.get());
     if (d->FReadOnly) {
         Key = '\0';
         return;
@@ -137,7 +142,7 @@ void TRyNumEdit::DeleteLastChar() {
     SaveUndo();
     FValueText = shorter;
     ValueChanged();
-    emit OnChange(this);
+    Q_EMIT OnChange(this);
 }
 
 void TRyNumEdit::SaveUndo() {

@@ -81,12 +81,13 @@ int TRyNumEdit::TextWidth(const std::string &S) const {
 
 const std::string &TRyNumEditPrivate::FormattedNumber() const {
     TMeasures &m = FMeasures;
-    if (m.Generation != FGeneration || m.Value != q->FValueText) {
-        m.Generation = FGeneration;
-        m.Value = q->FValueText;
-        m.Number = q->FormatNumber(q->FValueText);
-        m.Measured = false;
-    }
+    const bool keep = IsPlainControl();
+    if (keep && m.Generation == FGeneration && m.Value == q->FValueText)
+        return m.Number;
+    m.Generation = keep ? FGeneration : 0;
+    m.Value = keep ? q->FValueText : std::string();
+    m.Number = q->FormatNumber(q->FValueText);
+    m.Measured = false;
     return m.Number;
 }
 
@@ -95,7 +96,7 @@ const TRyNumEditPrivate::TMeasures &TRyNumEditPrivate::Measures() const {
     FormattedNumber();
     if (m.Measured)
         return m;
-    m.Measured = true;
+    m.Measured = IsPlainControl();
     m.NumberWidth = q->TextWidth(m.Number);
     m.AreaWidth = q->NumberAreaWidth();
     m.InputWidth = q->InputTextWidth(q->FValueText);

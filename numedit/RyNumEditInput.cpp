@@ -134,6 +134,9 @@ bool TRyNumEdit::event(QEvent *e) {
             ParentAssigned();
         break;
     case QEvent::Polish:
+        // A control shown as a window of its own never had a parent to measure its font for.
+        if (FTextHeight == 0)
+            d->MeasureTextHeight();
         // The constructor formatted the first display text with this class's own formatting;
         // a derived control's formatting shapes it from here on.
         ++d->FGeneration;
@@ -179,17 +182,18 @@ void TRyNumEdit::keyPressEvent(QKeyEvent *e) {
     }
 
     d->FFreshFocus = false;
+    d->CompleteEntry();
     // Every key-down is published, also one without a code of its own (0).
     const TVirtualKey v = TranslateKey(*e);
     quint16 key = v.Code;
-    emit OnKeyDown(this, key, v.Shift);
+    Q_EMIT OnKeyDown(this, key, v.Shift);
     if (key != 0)
         KeyDownRules(key, v.Shift);
     const bool consumed = v.Code != 0 && key == 0;
 
     const std::string chars = CharactersOf(*e);
     for (char c : chars) {
-        emit OnKeyPress(this, c);
+        Q_EMIT OnKeyPress(this, c);
         KeyPressRules(c);
     }
     // A key that gave no character and that nothing here consumed goes on to the parents.
@@ -204,7 +208,7 @@ void TRyNumEdit::keyReleaseEvent(QKeyEvent *e) {
     const TVirtualKey v = TranslateKey(*e);
     quint16 key = v.Code;
     if (!e->isAutoRepeat())
-        emit OnKeyUp(this, key, v.Shift);
+        Q_EMIT OnKeyUp(this, key, v.Shift);
     if (v.Code != 0 && key == 0)
         e->accept();
     else
@@ -304,7 +308,7 @@ void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
         i += n;
         // Anything but the folded characters is refused byte by byte by the character rules.
         for (char c : ComposedCharacter(ch)) {
-            emit OnKeyPress(this, c);
+            Q_EMIT OnKeyPress(this, c);
             KeyPressRules(c);
         }
     }
@@ -401,7 +405,7 @@ void TRyNumEdit::SetReadOnly(bool Value) {
         return;
     d->FReadOnly = Value;
     ApplyInputMethodState(this);
-    emit readOnlyChanged(Value);
+    Q_EMIT readOnlyChanged(Value);
 }
 
 void TRyNumEdit::SetImeMode(TImeMode Value) {
@@ -450,11 +454,15 @@ QVariant TRyNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
 void TRyNumEdit::mousePressEvent(QMouseEvent *e) {
     // Any button gives an unfocused control the focus, read-only or not, tab stop or not, on
     // the frame as well; the other rules and events belong to the client area.
+    d->FPressButton = e->button();
     if (!IsDesigning())
         d->TakeFocus(Qt::MouseFocusReason);
+    d->FPressButton = Qt::NoButton;
     e->accept();
-    if (!OnClientArea(this, e))
+    if (!OnClientArea(this, e)) {
+        d->CompleteEntry();
         return;
+    }
     d->FMouseCaptured = true; // the moves and the release that follow are the client area's
     const bool left = e->button() == Qt::LeftButton;
     // Where a drag that this press begins (automatically, or by an OnMouseDown handler) is
@@ -470,8 +478,9 @@ void TRyNumEdit::mousePressEvent(QMouseEvent *e) {
     // The second press of a double click makes no click.
     d->FClickPending = left && !FDblClicked;
     const QPoint p = ClientPos(this, e);
-    emit OnMouseDown(this, e->button(), ShiftStateOf(e->modifiers()), p.x(), p.y());
+    Q_EMIT OnMouseDown(this, e->button(), ShiftStateOf(e->modifiers()), p.x(), p.y());
     FDblClicked = false;
+    d->CompleteEntry();
 }
 
 void TRyNumEdit::mouseDoubleClickEvent(QMouseEvent *e) {
@@ -481,7 +490,7 @@ void TRyNumEdit::mouseDoubleClickEvent(QMouseEvent *e) {
     // it anyway, and the release ends the flag.
     if (e->button() == Qt::LeftButton && OnClientArea(this, e)) {
         SelectAll();
-        emit OnDblClick(this);
+        Q_EMIT OnDblClick(this);
         FDblClicked = true;
     }
     QWidget::mouseDoubleClickEvent(e);
@@ -502,7 +511,7 @@ void TRyNumEdit::mouseMoveEvent(QMouseEvent *e) {
     if (e->buttons().testFlag(Qt::LeftButton) && p.x() >= FTextRect.Left &&
         p.x() <= FTextRect.Right)
         SelectAll();
-    emit OnMouseMove(this, ShiftStateOf(e->modifiers()), e->buttons(), p.x(), p.y());
+    Q_EMIT OnMouseMove(this, ShiftStateOf(e->modifiers()), e->buttons(), p.x(), p.y());
 }
 
 void TRyNumEdit::mouseReleaseEvent(QMouseEvent *e) {
@@ -519,9 +528,9 @@ void TRyNumEdit::mouseReleaseEvent(QMouseEvent *e) {
         const bool click = d->FClickPending && QRect(QPoint(), contentsRect().size()).contains(p);
         d->FClickPending = false;
         if (click)
-            emit OnClick(this);
+            Q_EMIT OnClick(this);
     }
-    emit OnMouseUp(this, e->button(), ShiftStateOf(e->modifiers()), p.x(), p.y());
+    Q_EMIT OnMouseUp(this, e->button(), ShiftStateOf(e->modifiers()), p.x(), p.y());
 }
 
 // --- Focus and caret --------------------------------------------------------------------------
@@ -532,8 +541,8 @@ void TRyNumEdit::focusInEvent(QFocusEvent *e) {
     // is a second focus-in without a focus-out (a dialog sends one as it opens); the first
     // focus a window gives when it opens is one.
     d->StopWatchingWindowFocus();
-    if (!d->FEntered)
-        d->EnterRule();
+    if (!d->FEntered && !d->FEntryPending)
+        d->Enter(e->reason());
     d->FFreshFocus = true;
     CreateEditCaret();
     UpdateCaret();
@@ -541,6 +550,7 @@ void TRyNumEdit::focusInEvent(QFocusEvent *e) {
 
 void TRyNumEdit::focusOutEvent(QFocusEvent *e) {
     QWidget::focusOutEvent(e);
+    d->CompleteEntry();
     // Only a popup opening over the control, its window losing activation or the keyboard
     // going to the window's menu bar (a popup too, to the user) keep it as the window's focus;
     // every other loss of the focus leaves the control.
@@ -582,15 +592,36 @@ void TRyNumEditPrivate::TakeFocus(Qt::FocusReason Reason) {
     // platform's focus call does, so that a menu opening from this press already sees the
     // selection; the focus that activation brings is then no new entry.
     q->window()->activateWindow();
-    if (FEntered)
+    if (FEntered || FEntryPending)
         return; // the window's focus all along: it comes back
-    EnterRule();
+    Enter(Reason);
     WatchWindowFocus();
+}
+
+void TRyNumEditPrivate::Enter(Qt::FocusReason Reason) {
+    // The focus that a right or middle press gives follows the press's own processing, so its
+    // OnMouseDown comes before the entry; a left press enters first (its rule drops the
+    // selection that AutoSelect made).
+    const Qt::MouseButtons held = FPressButton | QGuiApplication::mouseButtons();
+    if (Reason == Qt::MouseFocusReason && !held.testFlag(Qt::LeftButton) &&
+        (held & (Qt::RightButton | Qt::MiddleButton))) {
+        FEntryPending = true;
+        return;
+    }
+    EnterRule();
+}
+
+void TRyNumEditPrivate::CompleteEntry() {
+    if (!FEntryPending)
+        return;
+    FEntryPending = false;
+    if (!FEntered)
+        EnterRule();
 }
 
 void TRyNumEditPrivate::EnterRule() {
     FEntered = true;
-    emit q->OnEnter(q);
+    Q_EMIT q->OnEnter(q);
     if (FAutoSelect)
         q->SelectAll();
 }
@@ -598,7 +629,7 @@ void TRyNumEditPrivate::EnterRule() {
 void TRyNumEditPrivate::ExitRule() {
     FEntered = false;
     StopWatchingWindowFocus();
-    emit q->OnExit(q);
+    Q_EMIT q->OnExit(q);
     if (q->FValueText == "-" && !FOptions.testFlag(TRyNumEdit::eoMinusOnly)) {
         // A sign with no number is dropped quietly: no undo text, no OnChange.
         q->FValueText.clear();

@@ -144,10 +144,14 @@ QSize TRyNumEdit::minimumSizeHint() const {
     return QSize(d->RowWidth(d->FMinus ? "-0" : "0"), d->HintHeight());
 }
 
+void TRyNumEditPrivate::MeasureTextHeight() {
+    q->FTextHeight = TextHeightOf(q->font());
+    q->AdjustHeight();
+    q->AdjustWidth();
+}
+
 void TRyNumEdit::ParentAssigned() {
-    FTextHeight = TextHeightOf(font());
-    AdjustHeight();
-    AdjustWidth();
+    d->MeasureTextHeight();
     // A colour set by program code before the parent wins no more; a form's stored one, set
     // after this, still does.
     d->FColor = QColor();
@@ -163,9 +167,7 @@ void TRyNumEdit::changeEvent(QEvent *e) {
             DestroyEditCaret();
         QWidget::changeEvent(e);
         ++d->FGeneration;
-        FTextHeight = TextHeightOf(font());
-        AdjustHeight();
-        AdjustWidth();
+        d->MeasureTextHeight();
         FCaretWidth = font().bold() ? 2 : 1;
         if (focused) {
             CreateEditCaret();

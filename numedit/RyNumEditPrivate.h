@@ -124,6 +124,14 @@ public:
     /// Takes the focus as the platform's focus call does: also in a window that is not
     /// active, which is then activated, the control being entered at once.
     void TakeFocus(Qt::FocusReason Reason);
+    /// The entry for a focus that came for Reason: at once, or after the press that gave it.
+    void Enter(Qt::FocusReason Reason);
+    /// The entry that a right or middle press put off, once the press is processed.
+    void CompleteEntry();
+    /// The mouse button whose press is taking the focus now.
+    Qt::MouseButton FPressButton = Qt::NoButton;
+    /// The focus came with a right or middle press; the entry follows its OnMouseDown.
+    bool FEntryPending = false;
     /// The entry: OnEnter, then AutoSelect.
     void EnterRule();
     /// The exit: OnExit, then the emptying of a lone "-" and HideSelection.
@@ -167,7 +175,9 @@ public:
 
     /// What the layout measures of the value text, kept while the value text, the settings
     /// and the font stay as they were, so that a value of megabytes is formatted and measured
-    /// once, not for every rectangle, paint and caret move.
+    /// once, not for every rectangle, paint and caret move. Only TRyNumEdit itself keeps them:
+    /// a derived control may format and measure by state of its own, so its operations are
+    /// asked each time, in the documented order.
     struct TMeasures {
         std::string Value;      ///< the value text measured
         quint64 Generation = 0; ///< of the settings and font it was measured with
@@ -179,6 +189,9 @@ public:
         int LeftMarkWidth = 0;
         int RightMarkWidth = 0;
     };
+    /// The control is a TRyNumEdit itself, not a derived control: only then may a shortcut
+    /// stand for its virtual operations (the measurements kept, a paste cut short).
+    bool IsPlainControl() const;
     /// FormatNumber(FValueText), formatted once for each value text and settings.
     const std::string &FormattedNumber() const;
     /// The measurements, taken once for each value text, settings and font.
@@ -196,10 +209,30 @@ public:
 
     /// The value text that textChanged last announced.
     std::string FAnnounced;
-    /// Raises textChanged when the value text differs from the one last announced.
-    void AnnounceText();
+    /// Raises textChanged when the value text differs from the one last announced, unless an
+    /// operation holds the announcement back (Now announces all the same).
+    void AnnounceText(bool Now = false);
+    /// While above 0, an operation of several steps runs (a key over a selection empties the
+    /// value, then appends the digit): textChanged waits for its end, to be raised once.
+    int FAnnounceHeld = 0;
+    /// Holds textChanged back for one operation and raises it at its end.
+    class THoldAnnouncement {
+    public:
+        explicit THoldAnnouncement(TRyNumEditPrivate *D) : d(D) { ++d->FAnnounceHeld; }
+        ~THoldAnnouncement() {
+            if (--d->FAnnounceHeld == 0)
+                d->AnnounceText();
+        }
+        THoldAnnouncement(const THoldAnnouncement &) = delete;
+        THoldAnnouncement &operator=(const THoldAnnouncement &) = delete;
+
+    private:
+        TRyNumEditPrivate *d;
+    };
 
     // --- Sizing, border, menu, accessibility ------------------------------------------------
+    /// Measures the text row in the control's font (FTextHeight) and adjusts the size to it.
+    void MeasureTextHeight();
     /// The height AutoSize gives: the text height, the top and bottom margins and the frame.
     int AutoHeight() const;
     /// The width of a control showing Number with the marks: the widths, the margins, the two
@@ -212,9 +245,8 @@ public:
     int FrameWidth() const;
     /// Applies the border (contents margins) after BorderStyle or Ctl3D changed.
     void RecreateWnd();
-    /// Builds the built-in context menu unless it exists or the control is being designed;
-    /// true when it exists afterwards.
-    bool BuildPopupMenu();
+    /// Builds the built-in context menu, unless the control is being designed.
+    void BuildPopupMenu();
     /// Gives the menu's items their captions in the application's language (the Japanese
     /// source texts where no translation is loaded).
     void TranslateMenu();

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <typeinfo>
 
 using namespace RyNumEdit;
 
@@ -47,7 +48,8 @@ TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
     FUndoText.clear();
     FCaretWidth = 1;
     FDblClicked = false;
-    // The built-in context menu is built when it is first needed (BuildPopupMenu).
+    // The built-in context menu, which a derived control's constructor may already change.
+    d->BuildPopupMenu();
     FCreating = false;
 
     // Qt gives a parent at construction; what follows a parent assignment runs now, before
@@ -203,10 +205,12 @@ QColor TRyNumEdit::DisabledColor() const {
 }
 
 void TRyNumEdit::SetDisabledColor(const QColor &Value) {
-    if (Value == d->FDisabledColor || (Value.isValid() && Value == DisabledColor()))
+    if (Value == d->FDisabledColor)
         return;
+    const QColor shown = DisabledColor();
     d->FDisabledColor = Value;
-    update();
+    if (DisabledColor() != shown)
+        update();
 }
 
 void TRyNumEdit::SetIntegerFixed(bool Value) {
@@ -304,11 +308,14 @@ QColor TRyNumEdit::Color() const {
 }
 
 void TRyNumEdit::SetColor(const QColor &Value) {
-    // The system colour written again stays the system colour.
-    if (Value == d->FColor || (Value.isValid() && Value == Color()))
+    // Any valid colour is fixed, even one equal to today's palette; an invalid one returns to
+    // the system colour.
+    if (Value == d->FColor)
         return;
+    const QColor shown = Color();
     d->FColor = Value;
-    update();
+    if (Color() != shown)
+        update();
 }
 
 bool TRyNumEdit::TabStop() const {
@@ -339,13 +346,14 @@ std::string TRyNumEdit::GetText() const {
     return FValueText;
 }
 
-void TRyNumEditPrivate::AnnounceText() {
+void TRyNumEditPrivate::AnnounceText(bool Now) {
     // Followed only while someone listens: connecting takes the value text as announced.
     static const QMetaMethod textChanged = QMetaMethod::fromSignal(&TRyNumEdit::textChanged);
-    if (!q->isSignalConnected(textChanged) || q->FValueText == FAnnounced)
+    if ((FAnnounceHeld > 0 && !Now) || !q->isSignalConnected(textChanged) ||
+        q->FValueText == FAnnounced)
         return;
     FAnnounced = q->FValueText;
-    emit q->textChanged(q->text());
+    Q_EMIT q->textChanged(q->text());
 }
 
 void TRyNumEdit::FormatChanged() {
@@ -356,7 +364,7 @@ void TRyNumEdit::FormatChanged() {
     UpdateCaret();
     d->NotifyAccessibility();
     d->AnnounceText();
-    emit formatChanged();
+    Q_EMIT formatChanged();
 }
 
 void TRyNumEdit::ValueChanged() {
@@ -365,6 +373,10 @@ void TRyNumEdit::ValueChanged() {
     UpdateCaret();
     d->NotifyAccessibility();
     d->AnnounceText();
+}
+
+bool TRyNumEditPrivate::IsPlainControl() const {
+    return typeid(*q) == typeid(TRyNumEdit);
 }
 
 size_t TRyNumEditPrivate::FixedDigits(int Limit, size_t Held) {

@@ -69,6 +69,6 @@ separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
 separate_arguments(extra UNIX_COMMAND "${FLAGS}")
 file(GLOB_RECURSE ui_header ${WORK_DIR}/build/*/ui_consumer.h)
 get_filename_component(ui_dir "${ui_header}" DIRECTORY)
-run(${CXX} -std=c++17 -fPIC ${extra} ${SOURCE_DIR}/consumer.cpp -I${ui_dir} ${pc_flags}
+run(${CXX} -std=c++17 -fPIC -DQT_NO_KEYWORDS ${extra} ${SOURCE_DIR}/consumer.cpp -I${ui_dir} ${pc_flags}
     -Wl,-rpath,${pc_libdir} -o ${WORK_DIR}/consumer-pc)
 run(${WORK_DIR}/consumer-pc)

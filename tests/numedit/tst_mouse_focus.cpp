@@ -276,16 +276,19 @@ void tst_MouseFocus::drag() {
 
 void tst_MouseFocus::anyButtonFocuses_data() {
     QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("enteredAtMouseDown");
     QTest::addColumn<bool>("expectedSelected");
 
-    // AutoSelect selects on entry; only the left press drops it again.
-    QTest::newRow("left") << int(Qt::LeftButton) << false;
-    QTest::newRow("middle") << int(Qt::MiddleButton) << true;
-    QTest::newRow("right") << int(Qt::RightButton) << true;
+    // AutoSelect selects on entry; only the left press drops it again. The left press enters
+    // the control before OnMouseDown, the others after it.
+    QTest::newRow("left") << int(Qt::LeftButton) << true << false;
+    QTest::newRow("middle") << int(Qt::MiddleButton) << false << true;
+    QTest::newRow("right") << int(Qt::RightButton) << false << true;
 }
 
 void tst_MouseFocus::anyButtonFocuses() {
     QFETCH(int, button);
+    QFETCH(bool, enteredAtMouseDown);
     QFETCH(bool, expectedSelected);
 
     ShowForm();
@@ -295,6 +298,9 @@ void tst_MouseFocus::anyButtonFocuses() {
     edit->SetTabStop(false);
     edit->setText("12");
     form->before->setFocus();
+    QSignalSpy enters(edit, &TRyNumEdit::OnEnter);
+    qsizetype entersAtMouseDown = -1;
+    connect(edit, &TRyNumEdit::OnMouseDown, edit, [&] { entersAtMouseDown = enters.count(); });
     bool focusedWhenMenuOpened = false;
     if (button == Qt::RightButton)
         RightClickWithMenu(edit, [&](QMenu *) { focusedWhenMenuOpened = edit->hasFocus(); });
@@ -302,6 +308,8 @@ void tst_MouseFocus::anyButtonFocuses() {
         QTest::mouseClick(edit, Qt::MouseButton(button), {}, edit->rect().center());
 
     QTRY_VERIFY(edit->hasFocus()); // back from the menu
+    QCOMPARE(entersAtMouseDown, enteredAtMouseDown ? 1 : 0);
+    QCOMPARE(enters.count(), 1);
     QCOMPARE(edit->SelLength() != 0, expectedSelected);
     if (button == Qt::RightButton)
         QVERIFY(focusedWhenMenuOpened);
@@ -658,23 +666,27 @@ void tst_MouseFocus::dragStarts_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("beginOnMouseDown");
     QTest::addColumn<bool>("farEnough"); // the move is the start-drag distance, or one less
+    QTest::addColumn<bool>("dock");
     QTest::addColumn<bool>("dragged");
 
-    Row("automatic", int(TRyNumEdit::dmAutomatic), false, true, true);
-    Row("automatic, a move too short", int(TRyNumEdit::dmAutomatic), false, false, false);
-    Row("manual", int(TRyNumEdit::dmManual), false, true, false);
-    Row("manual, begun on the press", int(TRyNumEdit::dmManual), true, true, true);
+    Row("automatic", int(TRyNumEdit::dmAutomatic), false, true, false, true);
+    Row("automatic, a move too short", int(TRyNumEdit::dmAutomatic), false, false, false, false);
+    Row("manual", int(TRyNumEdit::dmManual), false, true, false, false);
+    Row("manual, begun on the press", int(TRyNumEdit::dmManual), true, true, false, true);
+    Row("set to dock: never dragged", int(TRyNumEdit::dmAutomatic), true, true, true, false);
 }
 
 void tst_MouseFocus::dragStarts() {
     QFETCH(int, mode);
     QFETCH(bool, beginOnMouseDown);
     QFETCH(bool, farEnough);
+    QFETCH(bool, dock);
     QFETCH(bool, dragged);
 
     ShowForm();
     TRyNumEdit *edit = form->edit;
     edit->SetDragMode(TRyNumEdit::TDragMode(mode));
+    edit->SetDragKind(dock ? TRyNumEdit::dkDock : TRyNumEdit::dkDrag);
     if (beginOnMouseDown)
         connect(edit, &TRyNumEdit::OnMouseDown, edit, [edit] { edit->BeginDrag(false); });
     QSignalSpy starts(edit, &TRyNumEdit::OnStartDrag);

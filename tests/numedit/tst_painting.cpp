@@ -99,6 +99,7 @@ private slots:
     void colourAndParent_data();
     void colourAndParent();
     void systemColoursFollowThePalette();
+    void parentlessControlDrawsItsNumber();
 };
 
 void TestPainting::colours_data() {
@@ -432,7 +433,10 @@ void TestPainting::systemColoursFollowThePalette() {
     auto *custom = new Edit(&host);
     custom->move(0, 30);
     custom->SetColor(CustomColor);
-    for (Edit *e : {system, custom}) {
+    auto *white = new Edit(&host); // set to the colour the palette has today: fixed all the same
+    white->move(150, 0);
+    white->SetColor(original.color(QPalette::Base));
+    for (Edit *e : {system, custom, white}) {
         e->SetText("8");
         e->SetTabStop(false); // nothing focused and selected when the window opens
     }
@@ -452,12 +456,24 @@ void TestPainting::systemColoursFollowThePalette() {
     QVERIFY(pixels(system, dark.color(QPalette::Text)) > 0);
     QCOMPARE(custom->Color(), CustomColor);
     QVERIFY(pixels(custom, CustomColor) > 0);
+    QVERIFY(pixels(white, original.color(QPalette::Base)) > 0);
     QVERIFY(pixels(custom, dark.color(QPalette::Text)) > 0);
     system->setEnabled(false);
     QCOMPARE(system->DisabledColor(), QColor(120, 120, 120));
     QVERIFY(pixels(system, QColor(120, 120, 120)) > 0);
     QApplication::setPalette(original);
     QTRY_COMPARE(system->Color(), original.color(QPalette::Base));
+}
+
+// Shown as a window of its own, never given a parent, the control measures its font then.
+void TestPainting::parentlessControlDrawsItsNumber() {
+    Edit e;
+    e.setText(QStringLiteral("1234"));
+    e.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&e));
+    const QRect number = OnWidget(e, e.TextRect());
+    QVERIFY(e.TextHeight() > 0 && !number.isEmpty());
+    QVERIFY(Count(Grab(e), number, e.Color()) < number.width() * number.height());
 }
 
 QTEST_MAIN(TestPainting)

@@ -56,6 +56,21 @@ protected:
     }
 };
 
+/// A derived control with a unit of its own after the number, which its constructor also adds
+/// to the built-in menu.
+class UnitEdit : public TRyNumEdit {
+public:
+    explicit UnitEdit(QWidget *Parent) : TRyNumEdit(Parent) {
+        FPopup->insertAction(FMenuItems[0], new QAction(QStringLiteral("km"), FPopup));
+    }
+    std::string Unit = "m";
+
+protected:
+    std::string FormatNumber(const std::string &Value) const override {
+        return TRyNumEdit::FormatNumber(Value) + Unit;
+    }
+};
+
 } // namespace
 
 class TestValueText : public QObject {
@@ -85,6 +100,7 @@ private slots:
     void optionsReformatNothing();
     void noChangeSignalFromWrites();
     void textChangedFollowsEveryChange();
+    void derivedFormatDrawnAtEachPaint();
     void writerRepaints_data();
     void writerRepaints();
     void initialProperties_data();
@@ -587,6 +603,27 @@ void TestValueText::textChangedFollowsEveryChange() {
     e.SelectAll();
     e.DeleteLastChar();
     QCOMPARE(announced(), QStringLiteral("123 12 "));
+    e.setText(QStringLiteral("7"));
+    e.SelectAll();
+    key = '5';
+    e.InputDigit(key); // over the selection: emptied, then the digit, one change
+    QCOMPARE(announced(), QStringLiteral("7 5"));
+}
+
+// A derived control's format is asked at each paint, so a change of its own state shows at
+// the next paint without FormatChanged; its constructor finds the built-in menu made.
+void TestValueText::derivedFormatDrawnAtEachPaint() {
+    QWidget host;
+    host.resize(200, 60);
+    auto *e = new UnitEdit(&host);
+    QCOMPARE(e->BuiltInPopup()->actions().size(), 9);
+    e->setText(QStringLiteral("12"));
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QTRY_COMPARE(e->TextRect().Width(), e->TextWidth("12m"));
+    e->Unit = "km";
+    e->update();
+    QTRY_COMPARE(e->TextRect().Width(), e->TextWidth("12km"));
 }
 
 // --- Writers repaint only when the value differs ----------------------------------------------
