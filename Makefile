@@ -67,7 +67,7 @@ fuzz: fuzz-build
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZELKOR_BENCHMARKS=ON
 	cmake --build $(BENCH_DIR) -j$(JOBS)
-	cd $(BENCH_DIR) && for b in bench/bench_numedit bench/bench_paste bench/bench_extremes bench/bench_engine bench/bench_keypress; do QT_QPA_PLATFORM=offscreen ./$$b || exit 1; done
+	cd $(BENCH_DIR) && for b in bench/bench_numedit bench/bench_paste bench/bench_extremes bench/bench_engine bench/bench_keypress bench/bench_form; do QT_QPA_PLATFORM=offscreen ./$$b || exit 1; done
 	bench/startup.sh $(BENCH_DIR)
 
 # Applies the faults of tests/mutants.txt one at a time and reports those no test catches
