@@ -76,7 +76,7 @@ started "the session D-Bus" "$tmp/dbus.log" test -s "$tmp/bus.address"
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$tmp/bus.address")
 export DBUS_SESSION_BUS_ADDRESS
 a11y_answers() {
-    dbus-send --bus="$a11y_address" --print-reply --reply-timeout=5000 \
+    dbus-send --bus="$a11y_address" --print-reply --reply-timeout=20000 \
         --dest=org.a11y.atspi.Registry /org/a11y/atspi/registry org.freedesktop.DBus.Peer.Ping
 }
 a11y_bus() {
@@ -88,22 +88,30 @@ wait_for a11y_bus ||
     fail "the accessibility bus did not come up in $limit s: $(cat "$tmp/a11y.err")"
 [[ $a11y_address == "unix:path=$XDG_RUNTIME_DIR/"* ]] ||
     fail "the accessibility bus is outside the runtime folder: $a11y_address"
-# atspi ARGS...: atspi_calc.py ARGS; a failure of the bus itself fails the check here. Only it
-# is given the bus's address: the programs ask the session bus, as on a desktop (Qt 6.4 given
-# AT_SPI_BUS_ADDRESS never shows up on the bus).
+# running SOCKET ERR: fails the check, naming it, when Weston SOCKET or the program started last
+# (its error output in ERR) has ended.
+running() {
+    kill -0 "${weston[$1]}" 2>/dev/null || fail "Weston ($1) ended: $(tail -n 3 "$tmp/$1.log")"
+    local status=0
+    kill -0 "${pids[-1]}" 2>/dev/null && return
+    wait "${pids[-1]}" || status=$?
+    fail "zelkor ended (exit status $status): $(tail -n 5 "$2")"
+}
+# atspi SOCKET ERR ARGS...: atspi_calc.py ARGS on the calculator started last, on Weston SOCKET.
+# When it fails because the accessibility bus, Weston or the calculator has gone, the check fails
+# here, naming it. Only atspi_calc.py is given the bus's address: the programs ask the session
+# bus, as on a desktop (Qt 6.4 given AT_SPI_BUS_ADDRESS never shows up on the bus).
 atspi() {
-    AT_SPI_BUS_ADDRESS=$a11y_address /usr/bin/python3 "$here/atspi_calc.py" "$@" && return 0
+    AT_SPI_BUS_ADDRESS=$a11y_address /usr/bin/python3 "$here/atspi_calc.py" "${@:3}" && return 0
     a11y_answers >/dev/null 2>&1 ||
-        fail "the accessibility bus stopped answering (atspi_calc.py $*): $(a11y_answers 2>&1)"
+        fail "the accessibility bus stopped answering (atspi_calc.py ${*:3}): $(a11y_answers 2>&1)"
+    running "$1" "$2"
     return 1
 }
 # shows SOCKET ERR: waits until the calculator started last shows its window on Weston SOCKET and
-# on the accessibility bus, and names what failed otherwise: the compositor or the program.
+# on the accessibility bus, and names what failed otherwise.
 shows() {
-    atspi shows && return 0
-    kill -0 "${pids[-1]}" 2>/dev/null ||
-        fail "zelkor ended before it showed its window: $(tail -n 5 "$2")"
-    kill -0 "${weston[$1]}" 2>/dev/null || fail "Weston ($1) ended: $(tail -n 3 "$tmp/$1.log")"
+    atspi "$@" shows && return 0
     [ -n "$(toplevel_requests "$1")" ] ||
         fail "zelkor did not show its window on Weston ($1) in $limit s"
     fail "zelkor showed its window on Weston ($1) but not on the accessibility bus in $limit s"
@@ -180,8 +188,8 @@ screenshot() {
         read -r width height left top <<<"$(window_box "$tmp"/wayland-screenshot*.png)" &&
         [ "$width" = 285 ]
 }
-width=
-wait_for screenshot || true
+width='' height=''
+wait_for screenshot || running headless "$tmp/zelkor.err"
 bar=$((height - 245))
 [ "$width" = 285 ] && [ "$bar" -ge 16 ] && [ "$bar" -le 40 ] ||
     fail "the window on Weston is ${width}x$height, not 285 wide with a title bar above 245"
@@ -192,7 +200,7 @@ if ! [ "$differing" -le 200 ] 2>/dev/null; then
     fail "the client area on Wayland differs from X11 in $differing pixels (wayland-check-*.png)"
 fi
 echo "wayland check: the client area is as on X11 ($differing pixels differ by more than a shade)"
-atspi sequences || fail "the worked sequences went wrong through AT-SPI"
+atspi headless "$tmp/zelkor.err" sequences || fail "the worked sequences went wrong through AT-SPI"
 stop_quietly "$tmp/zelkor.err"
 
 # The example window, as the compositor sees it.
@@ -220,12 +228,15 @@ on_screen() {
         read -r _ shown left top <<<"$(window_box "$tmp/nested.png" "$tmp/empty.png")" &&
         [ "$shown" = "$height" ]
 }
-wait_for on_screen || fail "zelkor's window is not on the screen of Weston (nested) in $limit s"
+wait_for on_screen || {
+    running nested "$tmp/nested.err"
+    fail "zelkor's window is not on the screen of Weston (nested) in $limit s"
+}
 # The minutes field: the display panel at (8, 8), the field at (192, 8) in it, below the bar.
 xdotool mousemove --window "$output" $((left + 8 + 192 + 30)) $((top + bar + 8 + 8 + 10)) click 1
-atspi focused Minutes || fail "a click did not give the minutes field the focus"
+atspi nested "$tmp/nested.err" focused Minutes || fail "a click did not give the minutes field the focus"
 xdotool key Delete && xdotool type --delay 200 '12*3' && xdotool key Return
-atspi shows 0 0 36 || fail "Delete 1 2 * 3 Enter typed on a Japanese keymap"
+atspi nested "$tmp/nested.err" shows 0 0 36 || fail "Delete 1 2 * 3 Enter typed on a Japanese keymap"
 # The display field took the focus without turning the input method on.
 ! grep -q 'text_input.*\.activate(' "$tmp/nested.log" || fail "a display field turned the input method on"
 stop_quietly "$tmp/nested.err"
