@@ -7,11 +7,21 @@ test robot would: presses its buttons and reads its display back.
   atspi_calc.py sequences            presses the worked sequences and checks what they show
   atspi_calc.py shows [DAYS HOURS MINUTES [INDICATOR]]
                                      waits until the display shows that (0 0 0 when not given)
+  atspi_calc.py focused FIELD        waits until the display field Days, Hours or Minutes has
+                                     the focus
 """
+import os
 import sys
 import time
 
-import pyatspi
+import gi
+
+# Every state and name read from the calculator, not from libatspi's cache, which only events
+# keep up to date.
+os.environ["ATSPI_NO_CACHE"] = "1"
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
+import pyatspi  # noqa: E402
 
 APP = "Zelkor"
 TIMEOUT = 60  # seconds, for a slow machine under load
@@ -30,6 +40,14 @@ SEQUENCES = [  # keys, then days, hours, minutes and the indicator as shown
 ]
 
 
+def wait(condition):
+    """Polls condition until it holds or the time-out passes; its last value."""
+    deadline = time.monotonic() + TIMEOUT
+    while not (result := condition()) and time.monotonic() < deadline:
+        time.sleep(0.05)
+    return result
+
+
 def walk(node):
     yield node
     for i in range(node.childCount):
@@ -40,24 +58,26 @@ def walk(node):
 
 def calculator():
     """The calculator's buttons by caption, and its display: the three fields and the indicator."""
-    deadline = time.monotonic() + TIMEOUT
-    while time.monotonic() < deadline:
+    def find():
         for app in pyatspi.Registry.getDesktop(0):
-            if app is None or app.name != APP:
-                continue
-            buttons, display = {}, {}
-            for node in walk(app):
-                role = node.getRole()
-                if role == pyatspi.ROLE_PUSH_BUTTON:
-                    buttons[node.name] = node
-                elif node.name in ("Days", "Hours", "Minutes"):
-                    display[node.name] = node
-                elif node.description == "Sign or overflow":
-                    display["Indicator"] = node
-            if len(display) == 4 and "AC" in buttons:
-                return buttons, display
-        time.sleep(0.2)
-    sys.exit(f"atspi_calc: no calculator window on the accessibility bus within {TIMEOUT} s")
+            try:  # an application that has just ended, or is still building its tree, fails
+                if app is None or app.name != APP:
+                    continue
+                buttons, display = {}, {}
+                for node in walk(app):
+                    if node.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+                        buttons[node.name] = node
+                    elif node.name in ("Days", "Hours", "Minutes"):
+                        display[node.name] = node
+                    elif node.description == "Sign or overflow":
+                        display["Indicator"] = node
+                if len(display) == 4 and "AC" in buttons:
+                    return buttons, display
+            except GLib.Error:
+                pass
+        return None
+    return wait(find) or sys.exit(
+        f"atspi_calc: no calculator window on the accessibility bus within {TIMEOUT} s")
 
 
 def shown(display):
@@ -67,10 +87,8 @@ def shown(display):
 
 def wait_until_shown(display, expected):
     """The display once it shows expected, or what it shows after the time-out."""
-    deadline = time.monotonic() + TIMEOUT
-    while (now := shown(display)) != expected and time.monotonic() < deadline:
-        time.sleep(0.1)
-    return now
+    wait(lambda: shown(display) == expected)
+    return shown(display)
 
 
 def press(buttons, keys):
@@ -80,13 +98,30 @@ def press(buttons, keys):
         # for the release, however long a loaded machine takes to get there.
         button = buttons[BUTTONS.get(key, key)]
         button.queryAction().doAction(0)
-        deadline = time.monotonic() + TIMEOUT
-        while button.getState().contains(pyatspi.STATE_PRESSED) and time.monotonic() < deadline:
-            time.sleep(0.02)
+        wait(lambda: not button.getState().contains(pyatspi.STATE_PRESSED))
+
+
+def reach_bus():
+    """Exits with a message when the accessibility bus cannot be reached (libatspi would abort)."""
+    address = os.environ.get("AT_SPI_BUS_ADDRESS")
+    try:
+        if address:
+            Gio.DBusConnection.new_for_address_sync(
+                address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+                | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None).close_sync(None)
+    except GLib.Error as error:
+        sys.exit(f"atspi_calc: cannot connect to the accessibility bus {address}: {error.message}")
+    # Under load the calculator can take longer than libatspi's 0.8 s to answer a call.
+    Atspi.set_timeout(15000, 15000)
 
 
 def main():
+    reach_bus()
     buttons, display = calculator()
+    if sys.argv[1:2] == ["focused"]:
+        if not wait(lambda: display[sys.argv[2]].getState().contains(pyatspi.STATE_FOCUSED)):
+            sys.exit(f"atspi_calc: the field {sys.argv[2]} did not take the focus in {TIMEOUT} s")
+        return
     if sys.argv[1:2] == ["shows"]:
         expected = (sys.argv[2:] + [""])[:4] if len(sys.argv) > 2 else CLEAR
         got = wait_until_shown(display, expected)
@@ -107,4 +142,7 @@ def main():
 
 
 if __name__ == "__main__":
-    main()
+    try:
+        main()
+    except (GLib.Error, NotImplementedError) as error:  # the calculator or the bus went away
+        sys.exit(f"atspi_calc: no answer through the accessibility bus: {error!r}")
