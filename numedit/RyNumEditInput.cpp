@@ -295,8 +295,10 @@ void TRyNumEdit::inputMethodEvent(QInputMethodEvent *e) {
     e->accept();
     if (d->IsFocusCommitEcho(*e))
         return;
-    d->FFreshFocus = false;
     const QString commit = e->commitString();
+    // An empty event (ibus sends one as the focus comes) is nothing composed.
+    if (!commit.isEmpty() || !e->preeditString().isEmpty())
+        d->FFreshFocus = false;
     const bool endsComposition =
         !d->FPreedit.isEmpty() && !commit.isEmpty() && e->preeditString().isEmpty();
     d->FEndingCommit = endsComposition ? commit : QString();

@@ -791,6 +791,8 @@ void tst_Keyboard::focusChangeCommitsOnce() {
     commit.setCommitString(digits);
     QApplication::sendEvent(edit, &commit);
     form->last->setFocus(Qt::MouseFocusReason);
+    QInputMethodEvent nothing; // ibus sends one before the echo
+    QApplication::sendEvent(form->last, &nothing);
     QApplication::sendEvent(form->last, &commit);
     QCOMPARE(edit->text(), QStringLiteral("78"));
     QCOMPARE(form->last->text(), QString());
