@@ -17,6 +17,7 @@ packages=(
     xvfb xauth xdotool imagemagick time
     libwayland-dev qt6-wayland weston x11-xkb-utils # the Wayland title bar and its check
     dbus-daemon at-spi2-core python3-pyatspi        # the check through the accessibility bus
+    ibus ibus-mozc fcitx5 fcitx5-mozc fcitx5-frontend-qt6 # the check with a Japanese input method
     desktop-file-utils appstream
     reuse # the licence check
     abigail-tools # the library's ABI check (abidiff) and its baseline (abidw)
