@@ -92,6 +92,18 @@ void BM_SetTextUnicode(benchmark::State &state) {
     state.SetComplexityN(state.range(0));
 }
 
+/// Text written with characters that code page 932 lacks (Hangul): each becomes "?", where the
+/// filter stops, so converting the text is the whole cost. Sized in characters.
+void BM_SetTextUnmappable(benchmark::State &state) {
+    const QString input(int(state.range(0)), QChar(0xD55C));
+    TRyNumEdit &e = Control(true);
+    for (auto _ : state) {
+        e.setText(input);
+        benchmark::DoNotOptimize(e.ValueText().data());
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 void BM_FormatDisplayText(benchmark::State &state) {
     TRyNumEdit &e = Control(true);
     e.SetLeftMark(QStringLiteral("￥"));
@@ -128,6 +140,12 @@ BENCHMARK_CAPTURE(BM_SetText, fullwidth_default, FullWidthDigits, false)->Apply(
 BENCHMARK_CAPTURE(BM_SetText, garbage_default, DigitsThenGarbage, false)->Apply(Sizes);
 
 BENCHMARK(BM_SetTextUnicode)->Apply(Sizes);
+BENCHMARK(BM_SetTextUnmappable)
+    ->Arg(1000)
+    ->Arg(50000)
+    ->Arg(1000000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FormatDisplayText)->Apply(Sizes);
 
 } // namespace

@@ -78,6 +78,8 @@ CharKind Classify(const std::string &Bytes, size_t At, size_t Length) {
 /// control's FilterText sees the whole text.
 std::string NumericPrefix(const QString &Text, std::uint64_t Budget) {
     std::string prefix;
+    // Room for the common large paste, ASCII digits, which ends one past the budget.
+    prefix.reserve(static_cast<size_t>(std::min<std::uint64_t>(Text.size(), Budget + 1)));
     std::uint64_t numeric = 0;
     bool afterComma = false;
     qsizetype chunk = 64; // most pastes end within the first few characters
@@ -284,7 +286,9 @@ void TRyNumEdit::PasteFromClipboard() {
     }
     SaveUndo();
     // A selection is replaced; otherwise the text is appended to the value.
-    FValueText = FilterText(FSelLength != 0 ? pasted : FValueText + pasted);
+    if (FSelLength == 0)
+        pasted.insert(0, FValueText);
+    FValueText = FilterText(pasted);
     FValueText = StripLeadingZeros(FValueText);
     ClearSelection();
     ValueChanged();

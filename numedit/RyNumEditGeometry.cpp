@@ -38,12 +38,12 @@ TRect RowRect(int64_t X, int64_t W, int64_t Y, int64_t H) {
     return TRect{Coordinate(X), Coordinate(Y), Coordinate(X + W), Coordinate(Y + H)};
 }
 
-/// Sign, integer, point and decimals in one text.
-std::string Joined(const TNumberParts &N) {
-    std::string text;
-    text.reserve(N.Sign.size() + N.Integer.size() + N.Point.size() + N.Decimals.size());
-    text += N.Sign;
-    text += N.Integer;
+/// Sign, integer, point and decimals in one text, built in the integer's buffer (the long part,
+/// not copied when nothing is added to it).
+std::string Joined(TNumberParts &&N) {
+    std::string text = std::move(N.Integer);
+    text.reserve(N.Sign.size() + text.size() + N.Point.size() + N.Decimals.size());
+    text.insert(0, N.Sign);
     text += N.Point;
     text += N.Decimals;
     return text;
@@ -116,7 +116,7 @@ int TRyNumEdit::InputTextWidth(const std::string &Value) const {
         n.Integer = InsertCommas(n.Integer);
     if ((d->FIntegerFixed || d->FDecimalFixed) && n.Integer.empty())
         n.Integer = "0";
-    return TextWidth(Joined(n));
+    return TextWidth(Joined(std::move(n)));
 }
 
 int TRyNumEdit::AvailableWidth() const {
@@ -144,7 +144,7 @@ std::string TRyNumEdit::NumberAreaTemplate() const {
     }
     if (d->FComma)
         n.Integer = InsertCommas(n.Integer);
-    return Joined(n);
+    return Joined(std::move(n));
 }
 
 std::string TRyNumEdit::MaxNumberTemplate() const {

@@ -5,8 +5,11 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <stdexcept>
+#include <string_view>
 
 namespace cp932 {
 
@@ -17,12 +20,25 @@ class Converter {
 public:
     Converter(const char *to, const char *from) : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("iconv cannot convert between CP932 and UTF-16");
+            throw std::runtime_error("iconv cannot convert between CP932 and Unicode");
     }
     ~Converter() { iconv_close(cd_); }
     Converter(const Converter &) = delete;
     Converter &operator=(const Converter &) = delete;
 
+    /// Converts [in, in + inLeft) and appends it to out; each input unit of unitSize bytes that
+    /// cannot be converted appends replacement instead.
+    void ConvertAll(const char *in, size_t inLeft, size_t unitSize, std::string_view replacement,
+                    std::string &out) {
+        while (!Convert(in, inLeft, out)) {
+            out.append(replacement);
+            const size_t skip = std::min(unitSize, inLeft);
+            in += skip;
+            inLeft -= skip;
+        }
+    }
+
+private:
     /// Converts as much of [in, in + inLeft) as it can into out, appending. Returns false and
     /// leaves in at the offending input when a sequence cannot be converted.
     bool Convert(const char *&in, size_t &inLeft, std::string &out) {
@@ -41,47 +57,70 @@ public:
         return true;
     }
 
-private:
     iconv_t cd_;
 };
 
-bool IsAscii(const QChar *p, qsizetype n) {
-    for (qsizetype i = 0; i < n; ++i)
-        if (p[i].unicode() >= 0x80)
-            return false;
-    return true;
-}
-
 bool IsAscii(const std::string &s) {
+    unsigned char seen = 0;
     for (unsigned char c : s)
-        if (c >= 0x80)
-            return false;
-    return true;
+        seen |= c;
+    return seen < 0x80;
 }
 
 } // namespace
 
 std::string FromUnicode(const QString &Text) {
-    if (IsAscii(Text.constData(), Text.size()))
-        return Text.toStdString();
+    const QChar *const units = Text.constData();
+    const auto size = static_cast<size_t>(Text.size());
 
-    thread_local Converter toCp932("CP932", "UTF-16LE");
-    static_assert(sizeof(QChar) == 2, "QString holds UTF-16");
-    std::string result;
-    result.reserve(static_cast<size_t>(Text.size()));
-    const char *in = reinterpret_cast<const char *>(Text.constData());
-    size_t inLeft = static_cast<size_t>(Text.size()) * 2;
-    while (!toCp932.Convert(in, inLeft, result)) {
-        // One character without a code page 932 form: a whole surrogate pair or one unit.
-        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(in[0]) |
-                                                (static_cast<unsigned char>(in[1]) << 8));
-        size_t skip = 2;
-        if (unit >= 0xD800 && unit <= 0xDBFF && inLeft >= 4)
-            skip = 4;
-        skip = skip > inLeft ? inLeft : skip;
-        result.push_back('?');
-        in += skip;
-        inLeft -= skip;
+    // ASCII, the usual text, is its own code page 932 form: copied in one pass that also sees
+    // whether anything else is there.
+    std::string result(size, '\0');
+    char *const bytes = result.data();
+    char16_t seen = 0;
+    for (size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>(units[i].unicode());
+        seen |= units[i].unicode();
+    }
+    if (seen < 0x80)
+        return result;
+    size_t ascii = 0;
+    while (units[ascii].unicode() < 0x80)
+        ++ascii;
+    result.resize(ascii);
+
+    // The rest goes to iconv in pieces, as wchar_t code points: the form glibc's iconv converts
+    // through, so that the conversion is one step. From UTF-16 it is two, and each character
+    // that the second step cannot convert makes iconv convert again, through the first step,
+    // all of the text after it that it had buffered: a text full of characters without a code
+    // page 932 form took time growing with the square of their number.
+    static_assert(sizeof(wchar_t) == 4, "WCHAR_T holds code points");
+    thread_local Converter toCp932("CP932", "WCHAR_T");
+    wchar_t points[1024];
+    for (size_t i = ascii; i < size;) {
+        size_t count = 0;
+        size_t unpaired = 0; // units of a surrogate without its partner, read as one "?"
+        while (i < size && count < std::size(points)) {
+            const QChar unit = units[i];
+            if (!unit.isSurrogate()) {
+                points[count++] = static_cast<wchar_t>(unit.unicode());
+                ++i;
+            } else if (unit.isHighSurrogate() && i + 1 < size && units[i + 1].isLowSurrogate()) {
+                points[count++] = static_cast<wchar_t>(QChar::surrogateToUcs4(unit, units[i + 1]));
+                i += 2;
+            } else {
+                // A high surrogate takes the unit after it along.
+                unpaired = unit.isHighSurrogate() && i + 1 < size ? 2 : 1;
+                break;
+            }
+        }
+        // One "?" for each character without a code page 932 form.
+        toCp932.ConvertAll(reinterpret_cast<const char *>(points), count * sizeof(wchar_t),
+                           sizeof(wchar_t), "?", result);
+        if (unpaired != 0) {
+            result += '?';
+            i += unpaired;
+        }
     }
     return result;
 }
@@ -93,13 +132,8 @@ QString ToUnicode(const std::string &Bytes) {
     thread_local Converter fromCp932("UTF-16LE", "CP932");
     std::string utf16;
     utf16.reserve(Bytes.size() * 2);
-    const char *in = Bytes.data();
-    size_t inLeft = Bytes.size();
-    while (!fromCp932.Convert(in, inLeft, utf16)) {
-        utf16.append("\xFD\xFF", 2); // U+FFFD, little-endian
-        ++in;
-        --inLeft;
-    }
+    // U+FFFD (little-endian) for each byte that is not code page 932.
+    fromCp932.ConvertAll(Bytes.data(), Bytes.size(), 1, std::string_view("\xFD\xFF", 2), utf16);
     return QString(reinterpret_cast<const QChar *>(utf16.data()),
                    static_cast<qsizetype>(utf16.size() / 2));
 }
