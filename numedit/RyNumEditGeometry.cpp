@@ -98,8 +98,15 @@ const TRyNumEditPrivate::TMeasures &TRyNumEditPrivate::Measures() const {
         return m;
     m.Measured = IsPlainControl();
     m.NumberWidth = q->TextWidth(m.Number);
-    m.AreaWidth = q->NumberAreaWidth();
-    m.InputWidth = q->InputTextWidth(q->FValueText);
+    if (m.Measured && !FIntegerFixed && !FDecimalFixed) {
+        // Without fixed zeros the number's area and what was typed are the formatted number
+        // itself: a long value is not built and measured three times.
+        m.AreaWidth = m.NumberWidth;
+        m.InputWidth = m.NumberWidth;
+    } else {
+        m.AreaWidth = q->NumberAreaWidth();
+        m.InputWidth = q->InputTextWidth(q->FValueText);
+    }
     m.LeftMarkWidth = q->TextWidth(FLeftMark);
     m.RightMarkWidth = q->TextWidth(FRightMark);
     return m;
