@@ -41,7 +41,7 @@ private:
 void StartApplication();
 
 /// Code page 932 bytes as Unicode, as a keyboard, an input method or the clipboard would
-/// deliver them; a byte that is no code page 932 character is dropped.
+/// deliver them; a byte that is no code page 932 character becomes U+FFFD.
 QString FromCp932(const std::string &Bytes);
 /// Unicode as code page 932 bytes; a character without a code page 932 form becomes "?".
 std::string ToCp932(const QString &Text);

@@ -99,7 +99,7 @@ std::string FromUnicode(const QString &Text) {
     wchar_t points[1024];
     for (size_t i = ascii; i < size;) {
         size_t count = 0;
-        size_t unpaired = 0; // units of a surrogate without its partner, read as one "?"
+        size_t unpaired = 0; // a surrogate without its partner
         while (i < size && count < std::size(points)) {
             const QChar unit = units[i];
             if (!unit.isSurrogate()) {
@@ -109,8 +109,8 @@ std::string FromUnicode(const QString &Text) {
                 points[count++] = static_cast<wchar_t>(QChar::surrogateToUcs4(unit, units[i + 1]));
                 i += 2;
             } else {
-                // A high surrogate takes the unit after it along.
-                unpaired = unit.isHighSurrogate() && i + 1 < size ? 2 : 1;
+                // A surrogate without its partner is a "?" of its own; what follows it stays.
+                unpaired = 1;
                 break;
             }
         }

@@ -57,6 +57,8 @@ void TestShiftJis::fromUnicode_data() {
         << QStringLiteral("1€2😀3円") << QByteArray("1?2?3\x89\x7e");
     QTest::newRow("lone high surrogate at end")
         << (QStringLiteral("7") + QChar(0xD83D)) << QByteArray("7?");
+    QTest::newRow("lone high surrogate inside: the next character stays")
+        << (QStringLiteral("7") + QChar(0xD83D) + QStringLiteral("8")) << QByteArray("7?8");
     QTest::newRow("lone low surrogate inside")
         << (QStringLiteral("7") + QChar(0xDE00) + QStringLiteral("8")) << QByteArray("7?8");
     QTest::newRow("nul character kept") << QString(QChar(0)) << QByteArray("\0", 1);
