@@ -41,6 +41,14 @@ bool IsObjectDrag(const QDropEvent *e) {
 
 } // namespace
 
+Qt::CursorShape TRyNumEdit::DragCursor() const { return d->FDragCursor; }
+TRyNumEdit::TDragMode TRyNumEdit::DragMode() const { return d->FDragMode; }
+TRyNumEdit::TDragKind TRyNumEdit::DragKind() const { return d->FDragKind; }
+bool TRyNumEdit::Dragging() const { return d->FDragging; }
+void TRyNumEdit::SetDragCursor(Qt::CursorShape Value) { d->FDragCursor = Value; }
+void TRyNumEdit::SetDragMode(TDragMode Value) { d->FDragMode = Value; }
+void TRyNumEdit::SetDragKind(TDragKind Value) { d->FDragKind = Value; }
+
 void TRyNumEdit::BeginDrag(bool Immediate, int Threshold) {
     // A control set to dock would be docked, which it cannot be: it is not dragged at all.
     if (IsDesigning() || d->FDragging || d->FDragKind == dkDock)

@@ -378,3 +378,21 @@ void TRyNumEdit::DestroyEditCaret() {
     d->FCaret.Hide();
     d->FCaret.Destroy();
 }
+
+int TRyNumEditPrivate::HintHeight() const {
+    if (q->FTextHeight > 0)
+        return AutoHeight();
+    const QMargins m = q->contentsMargins();
+    return QFontMetrics(q->font()).height() + FTopMargin + FBottomMargin + m.top() + m.bottom();
+}
+
+QSize TRyNumEdit::sizeHint() const {
+    std::string widest = MaxNumberTemplate();
+    if (widest.size() > 18)
+        widest.resize(18);
+    return QSize(d->RowWidth(widest), d->HintHeight());
+}
+
+QSize TRyNumEdit::minimumSizeHint() const {
+    return QSize(d->RowWidth(d->FMinus ? "-0" : "0"), d->HintHeight());
+}

@@ -114,35 +114,9 @@ void TRyNumEditPrivate::RecreateWnd() {
     q->update();
 }
 
-void TRyNumEdit::SetCtl3D(bool Value) {
-    if (Value == d->FCtl3D)
-        return;
-    d->FCtl3D = Value;
-    if (FCreating)
-        return;
-    if (d->FBorderStyle == bsSingle)
-        d->RecreateWnd();
-    AdjustHeight();
-    AdjustWidth();
-}
 
-int TRyNumEditPrivate::HintHeight() const {
-    if (q->FTextHeight > 0)
-        return AutoHeight();
-    const QMargins m = q->contentsMargins();
-    return QFontMetrics(q->font()).height() + FTopMargin + FBottomMargin + m.top() + m.bottom();
-}
 
-QSize TRyNumEdit::sizeHint() const {
-    std::string widest = MaxNumberTemplate();
-    if (widest.size() > 18)
-        widest.resize(18);
-    return QSize(d->RowWidth(widest), d->HintHeight());
-}
 
-QSize TRyNumEdit::minimumSizeHint() const {
-    return QSize(d->RowWidth(d->FMinus ? "-0" : "0"), d->HintHeight());
-}
 
 void TRyNumEditPrivate::MeasureTextHeight() {
     q->FTextHeight = TextHeightOf(q->font());
@@ -278,6 +252,3 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
     d->FCaret.Paint(painter, palette().color(QPalette::Active, QPalette::Text));
 }
 
-QRect TRyNumEdit::PreeditRect() const {
-    return d->Composition().Rect;
-}

@@ -73,6 +73,9 @@ public:
     int FPreeditCursor = 0;
     bool FPreeditCursorShown = true;
     QList<QTextLayout::FormatRange> FPreeditFormats;
+    /// Turns the input method on or off for the control by ReadOnly and ImeMode; Qt tells the
+    /// input method at once while the control has the focus.
+    void ApplyInputMethodState();
     /// Takes the composition of an input method event, and repaints and places the caret when
     /// it changed.
     void SetComposition(const QInputMethodEvent &e);
