@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>

@@ -8,8 +8,6 @@
 #include "rynumedit_version.h"
 
 #include <QColor>
-#include <QDrag>
-#include <QMenu>
 #include <QWidget>
 
 #include <array>
@@ -17,7 +15,9 @@
 #include <string>
 
 class QAction;
+class QDrag;
 class QDropEvent;
+class QMenu;
 class TRyNumEditPrivate;
 
 namespace RyNumEdit {
@@ -71,6 +71,14 @@ struct TNumberParts {
 /// is read and written through text() and setText() and is the USER property. The properties
 /// the formatted number depends on notify through formatChanged, ReadOnly through
 /// readOnlyChanged and Text through textChanged. Initial values are given in parentheses.
+///
+/// Three writers of the value text have names that differ by case only, each for its caller:
+/// setText(QString) is the Text property's writer, for Qt (forms, Designer, delegates); it
+/// converts to code page 932 and calls the virtual SetText(std::string), the specified writer,
+/// which a derived control may override; WMSetText(const char *) is the window-text message,
+/// which writes by the same rules without calling SetText.
+///
+/// The declarations are grouped by concern, each group naming the file that defines it.
 ///
 /// \see \ref index "The overview", \ref operations, \ref limits, \ref subclassing
 class RYNUMEDIT_EXPORT TRyNumEdit : public QWidget {
@@ -176,7 +184,7 @@ public:
     /// Destroys the control and its built-in menu.
     ~TRyNumEdit() override;
 
-    // --- Published properties -------------------------------------------------------------
+    // --- Published properties (RyNumEdit.cpp) --------------------------------------------
     /// Where the marks and the number stand across the client area (taRightJustify).
     TAlignment Alignment() const;
     /// \copydoc Alignment()
@@ -326,6 +334,7 @@ public:
     /// \copydoc ImeName()
     void SetImeName(const QString &Value);
 
+    // --- Dragging the control (RyNumEditDrag.cpp) ------------------------------------------
     /// The cursor while the control is dragged over a control that accepts it. Qt draws a
     /// drag's cursor from its drop action, so the drag cursors choose among move (the default,
     /// Qt::DragMoveCursor), copy and link; any other shape shows as the move cursor. Over a
@@ -350,12 +359,14 @@ public:
     /// The control is being dragged.
     bool Dragging() const;
 
+    // --- The context menu (RyNumEditClipboard.cpp) ----------------------------------------
     /// The context menu in use: the built-in one unless another one, or none, was assigned.
     QMenu *PopupMenu() const;
     /// Assigns the menu that a right click on the client area or the menu key opens, or none
     /// (null). The control does not take ownership; MenuPopup is for the built-in menu only.
     void SetPopupMenu(QMenu *Value);
 
+    // --- Size hints for layouts (RyNumEditGeometry.cpp) -----------------------------------
     /// As wide as the widest number the settings allow (as far as its first 18 characters, as
     /// Qt's spin boxes count theirs), with the marks, margins and frame; as high as AutoSize
     /// makes the control. Layouts keep that height (a fixed vertical size policy while
@@ -364,10 +375,9 @@ public:
     /// As wide as a one-digit number with its marks, margins and frame; as high as sizeHint.
     QSize minimumSizeHint() const override;
 
+    // --- Read-only views of the state, for windows and tests (RyNumEdit.cpp) ---------------
     /// True only for an instance created in design mode (see TDesignState).
     bool IsDesigning() const;
-
-    // --- Read-only views of the state, for windows and tests --------------------------------
     /// The value text in code page 932 bytes, as Text reads it.
     const std::string &ValueText() const;
     /// The display text: LeftMark, the formatted number and RightMark; empty without a number.
@@ -400,7 +410,7 @@ public:
     /// \copydoc BuiltInPopup()
     QAction *MenuItem(int Index) const;
 
-    // --- Commands: selection and value ----------------------------------------------------
+    // --- Commands: selection and value (RyNumEditEditing.cpp) ----------------------------
     /// Selects everything (nothing while the display text is empty) and repaints.
     void SelectAll();
     /// Drops the selection and repaints.
@@ -409,7 +419,7 @@ public:
     /// textChanged, not OnChange.
     void ClearValue();
 
-    // --- Commands: clipboard ----------------------------------------------------------------
+    // --- Commands: clipboard (RyNumEditClipboard.cpp) -------------------------------------
     /// Puts the value text, or with ImageCopy the display text, on the clipboard; nothing without
     /// a selection.
     void CopyToClipboard();
@@ -426,7 +436,8 @@ public:
     /// settings changed since.
     void Undo();
 
-    // --- Window messages --------------------------------------------------------------------
+    // --- Window messages: the dialog code (RyNumEditKeyboard.cpp) and the window text
+    // (RyNumEditValue.cpp) --------------------------------------------------------------------
     /// The keys the control wants from its form's dialog-key handling (DLGC_* bits): the arrows
     /// and characters, and every key while EnterFocusMove. A form that moves the focus with Tab,
     /// Enter or arrows asks the focused control first; the control itself leaves Escape and an
@@ -457,14 +468,14 @@ public:
     // The binary interface fixes the order of the virtual table as 1.0 had it: WMGetDlgCode
     // above comes before SetText, and ParentAssigned, KeyDownRules, KeyPressRules and
     // virtual_hook, added later, follow MenuItemClick. They are called in the documented order.
-    // Value text
+    // Value text (RyNumEditValue.cpp)
     /// Writes the value text (Text): nothing when Value equals it; otherwise FilterText, then
     /// StripLeadingZeros, then ValueChanged. Never beeps, records no undo text, raises no OnChange
     /// and leaves the selection.
     virtual void SetText(const std::string &Value);
     /// Reads the value text (Text): FValueText as it is.
     virtual std::string GetText() const;
-    // Caret and automatic size
+    // Caret and automatic size (RyNumEditGeometry.cpp)
     /// Creates the caret as the focus enters, a text row high, and places it (UpdateCaret). Nothing
     /// in design mode.
     virtual void CreateEditCaret();
@@ -480,7 +491,7 @@ public:
     /// the control as wide as MaxNumberTemplate with the marks, margins and frame. A running
     /// control keeps its width.
     virtual void AdjustWidth();
-    // Editing (each input operation consumes Key by setting it to '\0')
+    // Editing (RyNumEditEditing.cpp; each input operation consumes Key by setting it to '\0')
     /// Backspace and Delete: removes the last character, and a "." it leaves last, recording the
     /// undo text and raising OnChange. With a selection it only empties the value (ClearValue),
     /// without OnChange; nothing while ReadOnly or empty. Never beeps.
@@ -497,7 +508,7 @@ public:
     /// adding it is refused with eoORInputStop when it would not fit. Removing it keeps the zeros:
     /// "-0" gives "0". Ignored while ReadOnly.
     virtual void InputMinus(char &Key);
-    // Widths
+    // Widths (RyNumEditGeometry.cpp)
     /// Value's display text is no wider than AvailableWidth (the test of eoORInputStop).
     virtual bool FitsDisplay(const std::string &Value) const;
     /// The width of FormatDisplayText(Value).
@@ -505,7 +516,7 @@ public:
     /// The width of what has been typed of Value: the number with its separators but without the
     /// decimals that DecimalFixed pads on. GetCaretPoint puts the caret there.
     virtual int InputTextWidth(const std::string &Value) const;
-    // Formatting
+    // Formatting (RyNumEditValue.cpp)
     /// The display text of Value: LeftMark, FormatNumber(Value) and RightMark, or empty when the
     /// formatted number is. FDisplayText is built with it; painting draws the marks and
     /// FormatNumber's text in their own rectangles, so what is drawn follows FormatNumber.
@@ -519,12 +530,12 @@ public:
     /// The width the display text may take: the client width less the margins and, on each side,
     /// 2 pixels with a sunken edge (bsSingle and Ctl3D), else 1.
     virtual int AvailableWidth() const;
-    // Undo
+    // Undo (RyNumEditEditing.cpp)
     /// Exchanges the value text and the undo text (Undo); the caller formats again.
     virtual void SwapUndo();
     /// Records the value text as the undo text.
     virtual void SaveUndo();
-    // Filtering and the pieces of a number
+    // Filtering and the pieces of a number (RyNumEditValue.cpp)
     /// Makes a value text of any text. Full-width digits, minus and full stop count as ASCII and
     /// full-width commas are dropped; the text is then read from its start: commas are skipped, "-"
     /// is taken only first and only while Minus, "." once and only while DecimalLength is above 0,
@@ -541,7 +552,7 @@ public:
                                    const std::string &Point, const std::string &Decimals) const;
     /// Digits grouped by threes from the right with ",": "1234567" gives "1,234,567".
     virtual std::string InsertCommas(const std::string &Digits) const;
-    // Layout geometry
+    // Layout geometry (RyNumEditGeometry.cpp)
     /// The width of NumberAreaTemplate: the room the number's area takes in the row.
     virtual int NumberAreaWidth() const;
     /// The text the number's area is measured with: the value text with its separators, with
@@ -566,7 +577,7 @@ public:
     /// The caret's top left: just after the last typed character (InputTextWidth into the number),
     /// before any padded decimals.
     virtual QPoint GetCaretPoint() const;
-    // The built-in context menu
+    // The built-in context menu (RyNumEditClipboard.cpp)
     /// The built-in menu opening: the control takes the focus (so AutoSelect selects), then each
     /// item is enabled for what it can do now. Not called for a menu given by SetPopupMenu.
     virtual void MenuPopup(QObject *Sender);
@@ -645,12 +656,14 @@ Q_SIGNALS:
     void OnEndDock(TRyNumEdit *Sender, QObject *Target, int X, int Y);
 
 protected:
-    // Qt events mapped onto the control's framework hooks.
+    // --- Qt events mapped onto the control's framework hooks --------------------------------
+    // Shared by several concerns (RyNumEdit.cpp)
     /// A new parent runs ParentAssigned; polishing formats the value again with the derived
     /// control's formatting (and a control shown without a parent measures its font then); the
     /// keys the control acts on are kept from the window's shortcuts; a commit just before the
     /// focus moves on is noted (see inputMethodEvent).
     bool event(QEvent *e) override;
+    // Painting and what changes the look (RyNumEditPaint.cpp)
     /// A new font: the caret is rebuilt, the text row measured again and the size adjusted. The
     /// enabled state repaints; a language change translates the built-in menu.
     void changeEvent(QEvent *e) override;
@@ -660,6 +673,7 @@ protected:
     void paintEvent(QPaintEvent *e) override;
     /// Repaints at once and places the caret again.
     void resizeEvent(QResizeEvent *e) override;
+    // Keys and the input method (RyNumEditKeyboard.cpp)
     /// A key: OnKeyDown, then KeyDownRules with its virtual-key code, then OnKeyPress and
     /// KeyPressRules with each code page 932 byte it types. A key that neither consumed nor typed
     /// anything goes on to the parent.
@@ -674,6 +688,7 @@ protected:
     /// The caret rectangle (at the composition's cursor while composing), the font and the hints
     /// (a formatted number; Latin preferred with imClose) that the input method asks for.
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    // The mouse and the focus (RyNumEditMouseFocus.cpp)
     /// Any button focuses the control; a left press on the client area drops the selection (not the
     /// second press of a double click) and may begin a drag (dmAutomatic). Then OnMouseDown.
     void mousePressEvent(QMouseEvent *e) override;
@@ -691,6 +706,7 @@ protected:
     /// another window took the focus; a composition never committed is dropped; then
     /// DestroyEditCaret.
     void focusOutEvent(QFocusEvent *e) override;
+    // The context menu (RyNumEditClipboard.cpp) and drops (RyNumEditDrag.cpp)
     /// Opens PopupMenu; nothing in design mode, and a right click on the frame is the parent's.
     void contextMenuEvent(QContextMenuEvent *e) override;
     /// An object drag entering: OnDragOver decides.
@@ -701,10 +717,13 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent *e) override;
     /// An object drag dropped on the control: OnDragDrop.
     void dropEvent(QDropEvent *e) override;
+    // Shared by several concerns (RyNumEdit.cpp)
     /// A handler of OnDragOver makes the control a drop site; a handler of textChanged is told
     /// of changes from the value text it was connected at.
     void connectNotify(const QMetaMethod &Signal) override;
 
+    // --- Framework hooks: a new parent (RyNumEditPaint.cpp), the key rules
+    // (RyNumEditKeyboard.cpp), the reserved hook (RyNumEdit.cpp) ------------------------------
     /// The steps that follow getting a (new) parent: measure the font, size, take clWindow.
     /// The constructor runs TRyNumEdit's own version when given a parent; a derived control's
     /// version runs for the parents it gets later.
@@ -718,6 +737,8 @@ protected:
     /// does not know to this one.
     virtual void virtual_hook(int Id, void *Data);
 
+    // --- Steps for derived controls: Publish and Beep (RyNumEditEditing.cpp), ValueChanged
+    // and FormatChanged (RyNumEditValue.cpp) ---------------------------------------------------
     /// Makes Value the value text as an accepted edit: records the undo text, reformats,
     /// repaints, places the caret, consumes Key and raises OnChange last.
     void Publish(const std::string &Value, char &Key);

@@ -19,10 +19,6 @@ class TRyNumEditPrivate {
 public:
     TRyNumEditPrivate(TRyNumEdit *Q, bool Designing);
 
-    /// The private state of a control, for the library's own code and white-box tests.
-    static TRyNumEditPrivate *Get(TRyNumEdit *Edit) { return Edit->d.get(); }
-    static const TRyNumEditPrivate *Get(const TRyNumEdit *Edit) { return Edit->d.get(); }
-
     TRyNumEdit *const q;
 
     // --- Published properties -------------------------------------------------------------

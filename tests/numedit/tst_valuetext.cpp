@@ -3,6 +3,7 @@
 // The value text: filtering, leading zeros, formatting, the Text property and the writers.
 #include "RyNumEdit.h"
 
+#include <QMenu>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <QtTest>
