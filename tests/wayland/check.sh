@@ -233,7 +233,10 @@ wait_for on_screen || {
     fail "zelkor's window is not on the screen of Weston (nested) in $limit s"
 }
 # The minutes field: the display panel at (8, 8), the field at (192, 8) in it, below the bar.
-xdotool mousemove --window "$output" $((left + 8 + 192 + 30)) $((top + bar + 8 + 8 + 10)) click 1
+# The pointer enters Weston's window from outside first: Weston follows a pointer that was
+# inside its window from the start only once it has seen it enter.
+xdotool mousemove 799 599 mousemove --window "$output" $((left + 8 + 192 + 30)) \
+    $((top + bar + 8 + 8 + 10)) click 1
 atspi nested "$tmp/nested.err" focused Minutes || fail "a click did not give the minutes field the focus"
 xdotool key Delete && xdotool type --delay 200 '12*3' && xdotool key Return
 atspi nested "$tmp/nested.err" shows 0 0 36 || fail "Delete 1 2 * 3 Enter typed on a Japanese keymap"
