@@ -3,9 +3,9 @@
 // What start-up asks of the window system: a display to start on, and who frames the window.
 #include "WindowSystem.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QProcessEnvironment>
+
+#include <unistd.h>
 
 namespace WindowSystem {
 
@@ -13,20 +13,18 @@ namespace {
 const char DisableDecorationVariable[] = "QT_WAYLAND_DISABLE_WINDOWDECORATION";
 } // namespace
 
-bool HasDisplay(const QProcessEnvironment &Environment) {
-    const QStringList platforms =
-        Environment.value(QStringLiteral("QT_QPA_PLATFORM")).split(u';', Qt::SkipEmptyParts);
-    for (const QString &platform : platforms) {
-        const QString name = platform.section(u':', 0, 0);
-        if (name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland")))
+bool HasDisplay(const TEnvironment &Variable) {
+    for (const QByteArray &platform : Variable("QT_QPA_PLATFORM").split(';')) {
+        const QByteArray name = platform.split(':').value(0); // without its options
+        if (!name.isEmpty() && name != "xcb" && !name.startsWith("wayland"))
             return true;
     }
-    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET"})
-        if (!Environment.value(QLatin1String(variable)).isEmpty())
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET"})
+        if (!Variable(name).isEmpty())
             return true;
     // Wayland's client library goes to this socket when given no name.
-    const QString runtime = Environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
-    return !runtime.isEmpty() && QFileInfo::exists(runtime + QLatin1String("/wayland-0"));
+    const QByteArray runtime = Variable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && access((runtime + "/wayland-0").constData(), F_OK) == 0;
 }
 
 void TakeOverTitleBar() {

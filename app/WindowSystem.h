@@ -9,15 +9,17 @@
 
 #include <functional>
 
-class QProcessEnvironment;
 class QString;
 
 namespace WindowSystem {
 
+/// The value of an environment variable (qgetenv, or a test's own environment).
+using TEnvironment = std::function<QByteArray(const char *Name)>;
+
 /// False when the environment names no display for the platform plug-ins Qt tries by default
 /// (X11 and Wayland): no DISPLAY, WAYLAND_DISPLAY or WAYLAND_SOCKET, and no Wayland socket of
 /// the default name. Another platform chosen through QT_QPA_PLATFORM is not judged here.
-bool HasDisplay(const QProcessEnvironment &Environment);
+bool HasDisplay(const TEnvironment &Variable);
 
 /// Call before the application object. Qt's Wayland plug-in is asked to draw no title bar
 /// (QT_WAYLAND_DISABLE_WINDOWDECORATION): its own has a maximise box whatever the window's

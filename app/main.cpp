@@ -7,14 +7,12 @@
 #include "ZelkorApplication.h"
 #include "ZelkorError.h"
 
-#include <QProcessEnvironment>
-
 #include <cstdio>
 
 int main(int argc, char *argv[]) {
     // Without a display Qt's plug-ins would abort the program with a page of advice. Qt's own
     // options (-platform, -display) may name one too: given any, Qt judges.
-    if (argc == 1 && !WindowSystem::HasDisplay(QProcessEnvironment::systemEnvironment())) {
+    if (argc == 1 && !WindowSystem::HasDisplay(qgetenv)) {
         std::fputs("zelkor: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                    "Zelkor needs a desktop session.\n",
                    stderr);
