@@ -28,7 +28,7 @@ wait_for test -S "$XDG_RUNTIME_DIR/wayland-0" || { echo "frames check skipped: w
 
 # check MODE SIZE COMMAND...: the window's last minimum size matches SIZE ("W H", a pattern).
 check() {
-    local mode=$1 size=$2 log=$tmp/log got
+    local mode=$1 size=$2 log=$tmp/${#pids[@]}.log got # a new log: the last one is complete
     shift 2
     env QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$@" 2>"$log" &
     pids+=($!)
