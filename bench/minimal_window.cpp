@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 // The start-up baselines: a plain Qt window with as many push buttons and edits as the calculator.
 // With --calculator-fonts it draws the calculator's captions and digits in the calculator's fonts.
-// With --exit-on-shown it reports its first frame on the screen and quits (ShownWatcher.h).
+// With ZELKOR_EXIT_ON_SHOWN=1 in the environment it reports its first frame on the screen and
+// quits (ShownWatcher.h).
 #include "ShownWatcher.h"
 
 #include <QApplication>

@@ -15,7 +15,7 @@
 # machine's load falls on all alike), after one uncounted warm-up run each.
 #   start-up  wall time from just before the process is started until its first frame is
 #             painted whole and the window system has processed it (our programs report the
-#             moment themselves when run with --exit-on-shown, see app/ShownWatcher.h;
+#             moment themselves when run with ZELKOR_EXIT_ON_SHOWN=1, see app/ShownWatcher.h;
 #             galculator is watched from outside by bench/watch_shown.cpp)
 #   CPU       processor time the process has used by then (user and system, all threads)
 #   peak RSS  maximum resident set size of the whole run, from /usr/bin/time
@@ -37,12 +37,13 @@ limit=30
 
 # The programs measured, each a command that prints "shown <epoch ns> <cpu ns>" once its first
 # frame is on the screen and then ends. Add a program by adding its command and its name.
+export ZELKOR_EXIT_ON_SHOWN=1
 # shellcheck disable=SC2034 # read through the name references of run_program
-cmd_zelkor=("$build/app/zelkor" --exit-on-shown)
+cmd_zelkor=("$build/app/zelkor")
 # shellcheck disable=SC2034
-cmd_bare_window=("$build/bench/minimal_window" --exit-on-shown)
+cmd_bare_window=("$build/bench/minimal_window")
 # shellcheck disable=SC2034
-cmd_bare_calc_fonts=("$build/bench/minimal_window" --calculator-fonts --exit-on-shown)
+cmd_bare_calc_fonts=("$build/bench/minimal_window" --calculator-fonts)
 names=(zelkor bare_window bare_calc_fonts)
 for name in "${names[@]}"; do
     declare -n cmd="cmd_$name"

@@ -19,7 +19,9 @@ using namespace RyNumEdit;
 
 const QColor TZELKF::Silver(0xC0, 0xC0, 0xC0);
 
-TZELKF::TZELKF(QWidget *parent) : QWidget(parent), FUi(std::make_unique<Ui::TZELKF>()) {
+TZELKF::TZELKF(const TWindowFrame &Frame, QWidget *parent)
+    : QWidget(parent), FUi(std::make_unique<Ui::TZELKF>()),
+      FClientPlacesWindows(Frame.ClientPlacesWindows) {
     SetClassLook();
     FUi->setupUi(this);
     SetPanelLook();
@@ -29,7 +31,7 @@ TZELKF::TZELKF(QWidget *parent) : QWidget(parent), FUi(std::make_unique<Ui::TZEL
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     PinFontSizes();
-    if (TTitleBar::Needed())
+    if (Frame.DrawsOwnFrame)
         TTitleBar::AddTo(this);
     // The captions D, H and M size themselves to their text, as the form's labels do.
     for (QLabel *label : {FUi->Label1, FUi->Label2, FUi->Label3})
@@ -126,7 +128,7 @@ void TZELKF::changeEvent(QEvent *Event) {
 void TZELKF::CentreOnScreen() {
     // Where the window system places windows itself, it is left to do so.
     const QScreen *s = screen();
-    if (!s || !TTitleBar::ClientPlacesWindows())
+    if (!s || !FClientPlacesWindows)
         return;
     // A window is placed by its frame. Until the window system has framed it, the frame is
     // the client area; moveEvent centres the window again once the frame is known.

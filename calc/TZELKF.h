@@ -5,6 +5,7 @@
 
 #include "DurationEngine.h"
 #include "RyNumEditKeys.h"
+#include "WindowFrame.h"
 
 #include <QHash>
 #include <QWidget>
@@ -33,7 +34,8 @@ class TZELKF : public QWidget, private DurationDisplay {
     Q_OBJECT
 
 public:
-    explicit TZELKF(QWidget *parent = nullptr);
+    /// Frame says who frames the window and whether it may centre itself (start-up asks).
+    explicit TZELKF(const TWindowFrame &Frame = {}, QWidget *parent = nullptr);
     ~TZELKF() override;
 
     /// The height the form gives the three display fields.
@@ -90,7 +92,8 @@ private:
     /// readable under any desktop palette.
     static const QColor Silver;
     void SetPanelLook();
-    /// Centres the framed window on the screen's available area.
+    /// Centres the framed window on the screen's available area, where the window system lets
+    /// a client place its windows.
     void CentreOnScreen();
 
     /// Runs the window's part of a key press; true when the key is spent.
@@ -112,5 +115,6 @@ private:
     std::function<void(int)> FPressWait;
     /// The window has been centred with the size of its frame.
     bool FCentredFramed = false;
+    bool FClientPlacesWindows = true;
     DurationEngine FEngine{*this};
 };

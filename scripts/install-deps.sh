@@ -15,7 +15,7 @@ packages=(
     libbenchmark-dev
     clang-14 libclang-rt-14-dev llvm-14 # libFuzzer and its sanitizers; llvm-symbolizer
     xvfb xauth xdotool imagemagick time
-    libwayland-dev qt6-wayland weston x11-xkb-utils # the Wayland title bar and its check
+    libwayland-dev qt6-base-private-dev qt6-wayland weston x11-xkb-utils # the Wayland frame, its checks
     dbus-daemon at-spi2-core python3-pyatspi        # the check through the accessibility bus
     ibus ibus-mozc fcitx5 fcitx5-mozc fcitx5-frontend-qt6 # the check with a Japanese input method
     desktop-file-utils appstream

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
-// The title bar the calculator draws itself on Wayland: its place in the window and its buttons.
+// The frame a window draws itself (on Wayland where nobody else does): its place in the window,
+// its border line and its buttons.
 #include "TestRows.h"
 #include "TitleBar.h"
 
@@ -18,7 +19,8 @@ private slots:
     void init();
     void cleanup();
 
-    void formMovesBelowTheBar();
+    void formMovesInsideTheFrame();
+    void borderLineAroundTheWindow();
     void buttonsFollowTheFlags();
     void buttonActsWhenReleasedOverItself_data();
     void buttonActsWhenReleasedOverItself();
@@ -48,13 +50,25 @@ void TestTitleBar::cleanup() {
     window.reset();
 }
 
-void TestTitleBar::formMovesBelowTheBar() {
+void TestTitleBar::formMovesInsideTheFrame() {
     const int height = bar->height();
     QVERIFY(height > 0);
-    QCOMPARE(bar->geometry(), QRect(0, 0, 285, height));
-    QCOMPARE(label->pos(), QPoint(100, 16 + height));
-    QCOMPARE(window->minimumSize(), QSize(285, 245 + height));
+    QCOMPARE(bar->geometry(), QRect(1, 1, 285, height));
+    QCOMPARE(label->pos(), QPoint(101, 17 + height));
+    QCOMPARE(window->minimumSize(), QSize(287, 247 + height));
     QCOMPARE(window->maximumSize(), window->minimumSize());
+}
+
+void TestTitleBar::borderLineAroundTheWindow() {
+    const QImage image = window->grab().toImage();
+    const QColor line = window->palette().color(QPalette::WindowText);
+    const QColor face = window->palette().color(QPalette::Window);
+    QVERIFY(line != face);
+    const int right = image.width() - 1, bottom = image.height() - 1;
+    for (const QPoint &p : {QPoint(0, 0), QPoint(right, bottom), QPoint(0, bottom / 2),
+                            QPoint(right, bottom / 2), QPoint(right / 2, bottom)})
+        QCOMPARE(image.pixelColor(p), line);
+    QCOMPARE(image.pixelColor(1, bottom - 1), face); // the client area starts inside it
 }
 
 void TestTitleBar::buttonsFollowTheFlags() {
