@@ -174,14 +174,16 @@ shows headless "$tmp/zelkor.err"
 requests=$(toplevel_requests headless)
 grep -qxF "set_title(\"$title\")" <<<"$requests" || fail "title on Wayland: $(grep title <<<"$requests")"
 grep -qxF 'set_app_id("org.zelkor.Zelkor")' <<<"$requests" || fail "application id: $requests"
-# A fixed size: the compositor is told the window cannot be resized.
-[ "$(grep -c '^set_m[ai][nx]_size(285, ' <<<"$requests")" -ge 2 ] &&
+# A fixed size: the compositor is told the window cannot be resized. Weston has no server-side
+# decorations, so the window is the 285-pixel form in the calculator's own one-pixel frame.
+[ "$(grep -c '^set_m[ai][nx]_size(287, ' <<<"$requests")" -ge 2 ] &&
     [ "$(grep '^set_min_size' <<<"$requests" | tail -n 1 | cut -c13-)" = \
       "$(grep '^set_max_size' <<<"$requests" | tail -n 1 | cut -c13-)" ] ||
     fail "the window's size is not fixed: $requests"
 
-# Weston has no server-side decorations: the calculator draws its title bar, above a client area
-# that looks as on X11 (fonts may be smoothed differently: a few pixels may differ slightly).
+# The calculator draws its title bar above a client area that looks as on X11 (fonts may be
+# smoothed differently: a few pixels may differ slightly). Its frame line is black, as Weston's
+# desktop is, so what shows on the desktop is the 285-pixel form and the bar.
 screenshot() {
     rm -f "$tmp"/wayland-screenshot*.png
     (cd "$tmp" && weston-screenshooter) &&
