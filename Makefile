@@ -15,10 +15,20 @@ FUZZ_TIME   ?= 60
 FUZZ_CHECK_TIME ?= 5
 PREFIX      ?= /usr/local
 
-.PHONY: run test deps build example bench fuzz fuzz-build mutate install package docs \
+.PHONY: run test display deps build example bench fuzz fuzz-build mutate install package docs \
         abi-baseline symbols clean
 
-deps:
+# make run and make example need a desktop session: without one they say so before anything is
+# installed or built (the check comes first of all their steps, also under make -j).
+DISPLAY_GOALS = $(filter run example,$(MAKECMDGOALS))
+
+display:
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	    echo "make $(firstword $(DISPLAY_GOALS)): no display (neither DISPLAY nor WAYLAND_DISPLAY is set); it needs a desktop session." >&2; \
+	    exit 1; \
+	fi
+
+deps: $(if $(DISPLAY_GOALS),display)
 	@scripts/install-deps.sh
 
 CONFIGURE_RELEASE = cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
@@ -29,17 +39,9 @@ build: deps
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
 
 run: build
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	    echo "make run: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); Zelkor needs a desktop session." >&2; \
-	    exit 1; \
-	fi
 	$(RELEASE_DIR)/app/zelkor
 
 example: build
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	    echo "make example: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2; \
-	    exit 1; \
-	fi
 	$(RELEASE_DIR)/examples/numedit_example
 
 # Every check is asked for (ON), so that a missing tool fails here rather than skipping a check.

@@ -27,9 +27,24 @@ class TZELKF;
 /// The main window. It is the engine's display (three numeric fields, the indicator label and
 /// the mode choice) and turns clicks and keys into the engine's operations.
 ///
+/// The form's buttons and the handlers their clicks run:
+///
+/// | button | caption | handler |
+/// |---|---|---|
+/// | Button29, Button11..Button19 | "0", "1".."9" | Button11Click |
+/// | Button1..Button10 | quick keys "10", "15" .. "55" | Button11Click |
+/// | Button20 | Day | Button20Click |
+/// | Button21 | Hour | Button21Click |
+/// | Button22, Button23, Button24, Button25, Button26 | × － ＋ ÷ ＝ | Button22Click |
+/// | Button27 | AC | Button27Click |
+/// | Button28 | C | Button28Click |
+///
 /// Keys are previewed: the window sees every key before the focused control. It first applies
 /// the dialog keys (Tab, Enter, arrows on a push button), then the key map of FormKeyDown, which
 /// presses a button visibly; anything else goes on to the focused control.
+///
+/// TZELKF.cpp builds the window and holds its look, the engine's display and the click
+/// handlers; TZELKFKeys.cpp holds the keyboard and the focus order.
 class TZELKF : public QWidget, private DurationDisplay {
     Q_OBJECT
 
@@ -40,14 +55,16 @@ public:
 
     /// The height the form gives the three display fields.
     static constexpr int FieldHeight = 20;
+
+    const DurationEngine &Engine() const { return FEngine; }
+
+    // The keyboard: TZELKFKeys.cpp
+
     /// How long a key press holds its button down, in milliseconds.
     static constexpr int PressMilliseconds = 100;
     /// Replaces the blocking wait of a key press; it is given the time to wait in milliseconds.
     /// An empty function restores the blocking wait.
     void SetPressWait(std::function<void(int)> Wait);
-
-    const DurationEngine &Engine() const { return FEngine; }
-
     /// The key map: presses the button of a mapped key and sets Key to 0; leaves any other key.
     void FormKeyDown(quint16 &Key, RyNumEdit::TShiftState Shift);
     /// The key a key event is to the key map. What the key types decides where the map knows
@@ -72,9 +89,10 @@ public slots:
 
 protected:
     void changeEvent(QEvent *Event) override;
+    void moveEvent(QMoveEvent *Event) override;
+    // TZELKFKeys.cpp
     bool eventFilter(QObject *Watched, QEvent *Event) override;
     bool focusNextPrevChild(bool Next) override;
-    void moveEvent(QMoveEvent *Event) override;
 
 private:
     // DurationDisplay
@@ -96,6 +114,7 @@ private:
     /// a client place its windows.
     void CentreOnScreen();
 
+    // TZELKFKeys.cpp
     /// Runs the window's part of a key press; true when the key is spent.
     bool PreviewKey(const RyNumEdit::TVirtualKey &Key);
     bool DialogKey(QWidget *Focused, const RyNumEdit::TVirtualKey &Key);

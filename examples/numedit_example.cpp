@@ -3,6 +3,7 @@
 // A window of TRyNumEdits in typical settings and of a derived one, each with its Text shown
 // live beside it, and the control in a form, a table and a data widget mapper, with its menus
 // in English or not.
+#include "PriceDelegate.h"
 #include "PriceEdit.h"
 #include "RyNumEdit.h"
 
@@ -15,26 +16,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardItemModel>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTranslator>
 #include <QWidget>
 
 namespace {
-
-/// A table column of prices, edited with a TRyNumEdit.
-class PriceDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget *createEditor(QWidget *Parent, const QStyleOptionViewItem &,
-                          const QModelIndex &) const override {
-        auto *edit = new TRyNumEdit(Parent);
-        edit->SetDecimalLength(2);
-        edit->SetDecimalFixed(true);
-        edit->SetBorderStyle(TRyNumEdit::bsNone);
-        return edit;
-    }
-};
 
 /// Items, their prices in a table whose price column a TRyNumEdit edits, and the selected
 /// row's price in a form field that a data widget mapper keeps in step with the table.

@@ -1,31 +1,28 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
-// Fuzz target: key presses and mode changes on the duration engine behind three numeric fields
-// set up as the calculator window sets them up. After every step the fields, the indicator and
-// the state agree with a small model of the evaluation, computed in 64 bits and wrapped to 32.
+// Fuzz target: key presses and mode changes on the duration engine behind the three numeric
+// fields of the calculator's form. After every step the fields, the indicator and the state
+// agree with a small model of the evaluation, computed in 64 bits and wrapped to 32.
 #include "DurationEngine.h"
 #include "FuzzSupport.h"
 #include "RyNumEdit.h"
+#include "ui_TZELKF.h"
 
 #include <array>
 #include <cstdint>
-#include <memory>
 
 namespace {
 
-/// The window's display: three read-only six-digit fields, the indicator and the mode.
+/// The calculator's form, built once (it costs far more than an input's steps) on a host that
+/// lives as long as the process.
+Ui::TZELKF form;
+
+/// The window's display: the form's fields, emptied for each input, the indicator and the mode.
 class FieldDisplay : public DurationDisplay {
 public:
     FieldDisplay() {
-        for (auto &field : fields_) {
-            field = std::make_unique<TRyNumEdit>();
-            field->SetIntegerLength(6);
-            field->SetDecimalLength(0);
-            field->SetDecimalFixed(true);
-            field->SetComma(false);
-            field->SetMinus(false);
-            field->SetReadOnly(true);
-        }
+        for (TRyNumEdit *field : fields_)
+            field->SetText(std::string());
     }
     std::string FieldText(DurationField Field) const override { return At(Field).GetText(); }
     void SetFieldText(DurationField Field, const std::string &Text) override {
@@ -40,7 +37,7 @@ public:
     int mode = ModeDHM;
 
 private:
-    std::array<std::unique_ptr<TRyNumEdit>, 3> fields_;
+    std::array<TRyNumEdit *, 3> fields_{form.RyNumEdit1, form.RyNumEdit2, form.RyNumEdit3};
 };
 
 /// 32-bit wrap-around of a 64-bit result.
@@ -174,6 +171,7 @@ void CheckAgainst(const Model &M, const FieldDisplay &Display, const DurationEng
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     fuzz::StartApplication();
+    form.setupUi(new QWidget);
     return 0;
 }
 

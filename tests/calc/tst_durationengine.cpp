@@ -3,6 +3,7 @@
 // The duration engine driven through key sequences against real six-digit numeric fields.
 #include "DurationEngine.h"
 #include "RyNumEdit.h"
+#include "ui_TZELKF.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -12,19 +13,14 @@
 
 namespace {
 
-/// The calculator's display as the window builds it: three read-only six-digit fields.
+/// The calculator's display as the window builds it: the three fields of its form.
 class FieldDisplay : public DurationDisplay {
 public:
     FieldDisplay() {
-        for (TRyNumEdit *field : {minutes, hours, days}) {
-            field->SetIntegerLength(6);
-            field->SetDecimalLength(0);
-            field->SetDecimalFixed(true);
-            field->SetComma(false);
-            field->SetMinus(false);
-            field->SetReadOnly(true);
-            field->SetBorderStyle(TRyNumEdit::bsNone);
-        }
+        form.setupUi(&host);
+        minutes = form.RyNumEdit1;
+        hours = form.RyNumEdit2;
+        days = form.RyNumEdit3;
     }
 
     std::string FieldText(DurationField field) const override { return Field(field)->GetText(); }
@@ -47,10 +43,9 @@ public:
                  QString::fromStdString(minutes->DisplayText()));
     }
 
-    QWidget host; // owns the fields
-    TRyNumEdit *minutes = new TRyNumEdit(&host);
-    TRyNumEdit *hours = new TRyNumEdit(&host);
-    TRyNumEdit *days = new TRyNumEdit(&host);
+    QWidget host; // owns the form's widgets
+    Ui::TZELKF form;
+    TRyNumEdit *minutes = nullptr, *hours = nullptr, *days = nullptr;
     std::string indicator;
     int mode = ModeDHM;
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // Copy, cut, paste and undo, and the built-in context menu that offers them.
+#include "Fixture.h"
 #include "RyNumEdit.h"
 #include "TestRows.h"
 
@@ -13,6 +14,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+using fixture::Configure;
+using fixture::Form;
 using testrows::Row;
 using testrows::Str;
 
@@ -20,32 +23,6 @@ namespace {
 
 QClipboard *Clipboard() {
     return QApplication::clipboard();
-}
-
-/// Applies a space-separated list of settings: int=N, dec=N, image (ImageCopy), left=MARK,
-/// right=MARK, decfixed, readonly, narrow (eoORInputStop on a control too narrow for anything).
-void Configure(TRyNumEdit &e, const QString &settings) {
-    for (const QString &s : settings.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (s.startsWith(QLatin1String("int=")))
-            e.SetIntegerLength(s.mid(4).toInt());
-        else if (s.startsWith(QLatin1String("dec=")))
-            e.SetDecimalLength(s.mid(4).toInt());
-        else if (s.startsWith(QLatin1String("left=")))
-            e.SetLeftMark(s.mid(5));
-        else if (s.startsWith(QLatin1String("right=")))
-            e.SetRightMark(s.mid(6));
-        else if (s == QLatin1String("image"))
-            e.SetImageCopy(true);
-        else if (s == QLatin1String("decfixed"))
-            e.SetDecimalFixed(true);
-        else if (s == QLatin1String("readonly"))
-            e.SetReadOnly(true);
-        else if (s == QLatin1String("narrow")) {
-            e.SetOptions(e.Options() | TRyNumEdit::eoORInputStop);
-            e.resize(e.width() - e.AvailableWidth(), e.height());
-        } else
-            qFatal("unknown setting %s", qPrintable(s));
-    }
 }
 
 /// The enabled states of the commands (Undo, Cut, Copy, Paste, Delete, Select all) as six
@@ -65,34 +42,6 @@ void CloseMenusLater() {
             popup->close();
     });
 }
-
-/// A window with an editable control and, next to it, a read-only field as the duration
-/// calculator uses (no tab stop, six digits, no decimals).
-struct Form {
-    QWidget window;
-    TRyNumEdit *edit = new TRyNumEdit(&window);
-    TRyNumEdit *field = new TRyNumEdit(&window);
-
-    Form() {
-        window.resize(300, 80);
-        field->move(0, 40);
-        field->SetReadOnly(true);
-        field->SetTabStop(false);
-        field->SetIntegerLength(6);
-        field->SetDecimalLength(0);
-        field->SetDecimalFixed(true);
-        field->SetComma(false);
-        field->SetMinus(false);
-    }
-    bool Show() {
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            return false;
-        edit->setFocus(Qt::OtherFocusReason);
-        return edit->hasFocus();
-    }
-};
 
 /// A right click through the window system, which turns it into a context menu event.
 void RightClick(QWidget &window, QWidget &target) {
@@ -442,7 +391,7 @@ void TestClipboard::enabledStates() {
 
     Form f;
     TRyNumEdit &e = *f.edit;
-    QVERIFY(f.Show());
+    QVERIFY(f.Show(f.edit));
     e.setText(value);
     e.SetReadOnly(readOnly);
     if (undo)
@@ -476,7 +425,7 @@ void TestClipboard::menuTakesFocus() {
     QFETCH(QString, copied);
 
     Form f;
-    QVERIFY(f.Show());
+    QVERIFY(f.Show(f.edit));
     TRyNumEdit &field = *f.field;
     field.SetAutoSelect(autoSelect);
     field.setText(QStringLiteral("12"));
@@ -538,7 +487,7 @@ void TestClipboard::menuCommands() {
 
 void TestClipboard::rightClickOpensMenu() {
     Form f;
-    QVERIFY(f.Show());
+    QVERIFY(f.Show(f.edit));
     TRyNumEdit &field = *f.field;
     field.setText(QStringLiteral("12"));
     CloseMenusLater();
@@ -553,7 +502,7 @@ void TestClipboard::rightClickOpensMenu() {
 
 void TestClipboard::contextMenuKeyOpensMenu() {
     Form f;
-    QVERIFY(f.Show());
+    QVERIFY(f.Show(f.edit));
     TRyNumEdit &e = *f.edit;
     e.setText(QStringLiteral("12"));
     e.ClearSelection();
@@ -571,7 +520,7 @@ void TestClipboard::assignedMenuReplacesBuiltIn() {
     QMenu own(&f.window);
     own.addAction(QStringLiteral("own"));
     f.edit->SetPopupMenu(&own);
-    QVERIFY(f.Show());
+    QVERIFY(f.Show(f.edit));
     CloseMenusLater();
 
     RightClick(f.window, *f.edit);

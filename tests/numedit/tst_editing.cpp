@@ -2,39 +2,18 @@
 // SPDX-License-Identifier: MIT
 // Editing the value text key by key: limits, beeps, the sign, deletion, selection and undo.
 #include "Beep.h"
+#include "Fixture.h"
 #include "RyNumEdit.h"
 #include "TestRows.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+using fixture::Configure;
 using testrows::Row;
 using testrows::Str;
 
 namespace {
-
-/// Applies a space-separated list of settings to a control with the initial ones:
-/// int=N, dec=N, nominus, quiet (no ErrorBeep), readonly, decfixed, orstop.
-void Configure(TRyNumEdit &e, const QString &settings) {
-    for (const QString &s : settings.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (s.startsWith(QLatin1String("int=")))
-            e.SetIntegerLength(s.mid(4).toInt());
-        else if (s.startsWith(QLatin1String("dec=")))
-            e.SetDecimalLength(s.mid(4).toInt());
-        else if (s == QLatin1String("nominus"))
-            e.SetMinus(false);
-        else if (s == QLatin1String("quiet"))
-            e.SetErrorBeep(false);
-        else if (s == QLatin1String("readonly"))
-            e.SetReadOnly(true);
-        else if (s == QLatin1String("decfixed"))
-            e.SetDecimalFixed(true);
-        else if (s == QLatin1String("orstop"))
-            e.SetOptions(e.Options() | TRyNumEdit::eoORInputStop);
-        else
-            qFatal("unknown setting %s", qPrintable(s));
-    }
-}
 
 /// Runs a script: digits, "." and "-" are typed, "<" is Backspace or Delete, "*" selects
 /// everything, "_" drops the selection, "c" clears the value and "u" undoes. Returns false

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Keys, typed characters and input method commits reaching TRyNumEdit through Qt's events.
 #include "Beep.h"
+#include "Fixture.h"
 #include "RyNumEdit.h"
 #include "TestRows.h"
 
@@ -20,34 +21,10 @@
 
 using namespace RyNumEdit;
 
+using fixture::Form;
 using testrows::Row;
 
 namespace {
-
-/// A window with three tab stops and, between the second and the third, a field that is not
-/// one (like the calculator's display fields).
-struct Form {
-    QWidget window;
-    TRyNumEdit *first = new TRyNumEdit(&window);
-    TRyNumEdit *edit = new TRyNumEdit(&window);
-    TRyNumEdit *notTabStop = new TRyNumEdit(&window);
-    TRyNumEdit *last = new TRyNumEdit(&window);
-
-    Form() {
-        // Placed by hand: the control keeps the size it gives itself.
-        int y = 10;
-        for (TRyNumEdit *e : {first, edit, notTabStop, last}) {
-            e->move(10, y);
-            y += e->height() + 10;
-        }
-        window.resize(160, y);
-        notTabStop->SetTabStop(false);
-        first->setObjectName("first");
-        edit->setObjectName("edit");
-        notTabStop->setObjectName("notTabStop");
-        last->setObjectName("last");
-    }
-};
 
 /// The keys of the presses that reach the watched widget itself.
 struct KeyPresses : QObject {
@@ -120,10 +97,7 @@ void tst_Keyboard::cleanup() {
 }
 
 void tst_Keyboard::ShowForm() {
-    form->window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form->window));
-    form->edit->setFocus(Qt::OtherFocusReason);
-    QVERIFY(form->edit->hasFocus());
+    QVERIFY(form->Show(form->edit));
 }
 
 void tst_Keyboard::keyDownRules_data() {
@@ -633,10 +607,10 @@ void tst_Keyboard::arrowKeys() {
 // Not being a tab stop keeps a field out of the Tab order only: its label's shortcut reaches it.
 void tst_Keyboard::labelShortcutReachesANonTabStop() {
     auto *label = new QLabel(QStringLiteral("&Days"), &form->window);
-    label->setBuddy(form->notTabStop);
+    label->setBuddy(form->field);
     ShowForm();
     QTest::keyClick(form->edit, Qt::Key_D, Qt::AltModifier);
-    QCOMPARE(Focused(), QString("notTabStop"));
+    QCOMPARE(Focused(), QString("field"));
 }
 
 void tst_Keyboard::inputMethod_data() {

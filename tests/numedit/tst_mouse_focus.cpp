@@ -6,6 +6,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "Beep.h"
+#include "Fixture.h"
 #include "RyNumEdit.h"
 #include "TestRows.h"
 
@@ -22,29 +23,10 @@
 
 using namespace RyNumEdit;
 
+using fixture::Form;
 using testrows::Row;
 
 namespace {
-
-struct Form {
-    QWidget window;
-    TRyNumEdit *before = new TRyNumEdit(&window);
-    TRyNumEdit *edit = new TRyNumEdit(&window);
-    TRyNumEdit *after = new TRyNumEdit(&window);
-
-    Form() {
-        // Placed by hand: the control keeps the size it gives itself.
-        int y = 10;
-        for (TRyNumEdit *e : {before, edit, after}) {
-            e->move(10, y);
-            y += e->height() + 10;
-        }
-        window.resize(160, y);
-        before->setObjectName("before");
-        edit->setObjectName("edit");
-        after->setObjectName("after");
-    }
-};
 
 /// A point given in the control's client coordinates, as the layout rectangles are.
 QPoint ClientPoint(const TRyNumEdit *e, int x, int y) {
@@ -131,8 +113,7 @@ void tst_MouseFocus::cleanup() {
 }
 
 void tst_MouseFocus::ShowForm() {
-    form->window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form->window));
+    QVERIFY(form->Show());
 }
 
 void tst_MouseFocus::clicks_data() {
@@ -292,12 +273,9 @@ void tst_MouseFocus::anyButtonFocuses() {
     QFETCH(bool, expectedSelected);
 
     ShowForm();
-    // Like a calculator field: read-only and no tab stop.
-    TRyNumEdit *edit = form->edit;
-    edit->SetReadOnly(true);
-    edit->SetTabStop(false);
+    TRyNumEdit *edit = form->field; // read-only and no tab stop
     edit->setText("12");
-    form->before->setFocus();
+    form->first->setFocus();
     QSignalSpy enters(edit, &TRyNumEdit::OnEnter);
     qsizetype entersAtMouseDown = -1;
     connect(edit, &TRyNumEdit::OnMouseDown, edit, [&] { entersAtMouseDown = enters.count(); });
@@ -337,9 +315,9 @@ void tst_MouseFocus::entry() {
     TRyNumEdit *edit = form->edit;
     edit->setText("1234");
     edit->SetAutoSelect(autoSelect);
-    form->before->SetEnterFocusMove(true);
-    form->before->SetArrowFocusMove(true);
-    QWidget *from = how == "backtab" ? form->after : form->before;
+    form->first->SetEnterFocusMove(true);
+    form->first->SetArrowFocusMove(true);
+    QWidget *from = how == "backtab" ? form->last : form->first;
     from->setFocus();
     QSignalSpy enters(edit, &TRyNumEdit::OnEnter);
 
@@ -362,15 +340,15 @@ void tst_MouseFocus::entry() {
 
 void tst_MouseFocus::firstFocusOfANewWindowIsAnEntry() {
     // Opening a window focuses its first tab stop; that is an entry like any other.
-    form->before->setText("12");
-    QSignalSpy enters(form->before, &TRyNumEdit::OnEnter);
+    form->first->setText("12");
+    QSignalSpy enters(form->first, &TRyNumEdit::OnEnter);
 
     ShowForm();
 
-    QTRY_VERIFY(form->before->hasFocus());
+    QTRY_VERIFY(form->first->hasFocus());
     QCOMPARE(enters.count(), 1);
-    QVERIFY(form->before->SelLength() != 0);
-    QVERIFY(!form->before->CaretRect().isNull());
+    QVERIFY(form->first->SelLength() != 0);
+    QVERIFY(!form->first->CaretRect().isNull());
 }
 
 void tst_MouseFocus::exitWithLoneMinus_data() {
@@ -416,7 +394,7 @@ void tst_MouseFocus::exitWithLoneMinus() {
 
     QTest::keyClick(edit, Qt::Key_Tab);
 
-    QVERIFY(form->after->hasFocus());
+    QVERIFY(form->last->hasFocus());
     QCOMPARE(exits.count(), 1);
     QCOMPARE(edit->text(), expectedText);
     QCOMPARE(QString::fromStdString(edit->DisplayText()), expectedDisplay);
@@ -451,9 +429,9 @@ void tst_MouseFocus::hideSelection() {
     edit->SelectAll();
 
     QTest::keyClick(edit, Qt::Key_Tab);
-    QVERIFY(form->after->hasFocus());
+    QVERIFY(form->last->hasFocus());
     QCOMPARE(edit->SelLength() != 0, selectedAway);
-    QTest::keyClick(form->after, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(form->last, Qt::Key_Backtab, Qt::ShiftModifier);
     QVERIFY(edit->hasFocus());
     QCOMPARE(edit->SelLength() != 0, selectedBack);
 }
@@ -495,12 +473,12 @@ void tst_MouseFocus::windowSwitch() {
     QVERIFY(edit->CaretRect().isNull());
     QCOMPARE(exits.count(), 0);
     if (movedAway)
-        form->after->setFocus(Qt::OtherFocusReason);
+        form->last->setFocus(Qt::OtherFocusReason);
     if (menuBar && !movedAway)
         edit->setFocus(Qt::MenuBarFocusReason); // Esc gives the focus back
     form->window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form->window));
-    QTRY_VERIFY((movedAway ? form->after : edit)->hasFocus());
+    QTRY_VERIFY((movedAway ? form->last : edit)->hasFocus());
 
     QCOMPARE(exits.count(), movedAway ? 1 : 0);
     QCOMPARE(enters.count(), 0);
@@ -525,11 +503,9 @@ void tst_MouseFocus::rightClickCopyOnReadOnlyField_data() {
 void tst_MouseFocus::rightClickCopyOnReadOnlyField() {
     QFETCH(bool, inactive);
     ShowForm();
-    TRyNumEdit *edit = form->edit;
-    edit->SetReadOnly(true);
-    edit->SetTabStop(false);
+    TRyNumEdit *edit = form->field;
     edit->setText("12");
-    form->before->setFocus();
+    form->first->setFocus();
     QWidget other;
     if (inactive) {
         other.resize(100, 50);

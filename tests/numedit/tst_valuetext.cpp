@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // The value text: filtering, leading zeros, formatting, the Text property and the writers.
+#include "Fixture.h"
 #include "RyNumEdit.h"
 
 #include <QMenu>
@@ -23,11 +24,7 @@ enum Preset { Initial, Calculator, NoDecimals, NoMinus, TwoDigits };
 void Apply(TRyNumEdit &e, int preset) {
     switch (preset) {
     case Calculator:
-        e.SetIntegerLength(6);
-        e.SetDecimalLength(0);
-        e.SetDecimalFixed(true);
-        e.SetComma(false);
-        e.SetMinus(false);
+        fixture::CalculatorField(e);
         break;
     case NoDecimals:
         e.SetDecimalLength(0);

@@ -1,32 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
-// In ordinary Qt forms: the editor of an item view's column, a data widget mapper's field, and
-// a field of a layout.
+// In ordinary Qt forms, as the example window's table of prices has it: the editor of an item
+// view's column, a data widget mapper's field, and a field of a layout.
+#include "PriceDelegate.h"
 #include "RyNumEdit.h"
 
 #include <QDataWidgetMapper>
 #include <QFormLayout>
 #include <QLabel>
 #include <QStandardItemModel>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QtTest>
-
-namespace {
-
-/// The editor of a column of amounts.
-class AmountDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget *createEditor(QWidget *Parent, const QStyleOptionViewItem &,
-                          const QModelIndex &) const override {
-        auto *edit = new TRyNumEdit(Parent);
-        edit->SetDecimalLength(2);
-        return edit;
-    }
-};
-
-} // namespace
 
 class TestForms : public QObject {
     Q_OBJECT
@@ -43,7 +27,7 @@ void TestForms::editorOfATableColumn() {
     model.setData(model.index(0, 0), QStringLiteral("12.5"));
     QTableView view;
     view.setModel(&model);
-    view.setItemDelegateForColumn(0, new AmountDelegate(&view));
+    view.setItemDelegateForColumn(0, new PriceDelegate(&view));
     view.show();
     QVERIFY(QTest::qWaitForWindowActive(&view));
 
