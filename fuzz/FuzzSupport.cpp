@@ -3,9 +3,9 @@
 // Input decoding, the application, property writes and the value text rules for the fuzz targets.
 #include "FuzzSupport.h"
 
-#include "Beep.h"
+#include "Beep_p.h"
 #include "RyNumEdit.h"
-#include "ShiftJis.h"
+#include "ShiftJis_p.h"
 
 #include <QApplication>
 #include <QColor>
@@ -15,6 +15,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+
+using namespace RyNumEdit;
 
 namespace fuzz {
 
@@ -64,7 +66,7 @@ void StartApplication() {
     static char *argv[] = {name, nullptr};
     static QApplication *app = new QApplication(argc, argv); // lives as long as the process
     Q_UNUSED(app);
-    numedit::SetBeepHook([] {});
+    RyNumEdit::SetBeepHook([] {});
 }
 
 QString FromCp932(const std::string &Text) {

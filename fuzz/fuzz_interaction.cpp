@@ -9,7 +9,7 @@
 // only with the focus. Leaks are LeakSanitizer's to find.
 #include "FuzzSupport.h"
 #include "RyNumEdit.h"
-#include "ShiftJis.h"
+#include "ShiftJis_p.h"
 
 #include <QApplication>
 #include <QClipboard>

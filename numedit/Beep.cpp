@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // The system's default beep and its replaceable hook.
-#include "Beep.h"
+#include "Beep_p.h"
 
 #include <QApplication>
 
-namespace numedit {
+namespace RyNumEdit {
 
 namespace {
 BeepHook &Hook() {
@@ -27,4 +27,4 @@ BeepHook SetBeepHook(BeepHook Hook_) {
     return previous;
 }
 
-} // namespace numedit
+} // namespace RyNumEdit

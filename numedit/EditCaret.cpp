@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // The control's own blinking block caret.
-#include "EditCaret.h"
+#include "EditCaret_p.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QStyleHints>
 #include <QWidget>
+
+namespace RyNumEdit {
 
 EditCaret::EditCaret(QWidget *owner) : owner_(owner) {
     connect(&blinkTimer_, &QTimer::timeout, this, &EditCaret::Blink);
@@ -79,3 +81,5 @@ void EditCaret::Invalidate() const {
                        owner_->contentsRect().topLeft().y() + pos_.y(), size_.width(),
                        size_.height());
 }
+
+} // namespace RyNumEdit

@@ -3,10 +3,10 @@
 // TRyNumEdit: construction, the published properties, the read-only views of the state, and the
 // routing of Qt's events that several concerns share.
 #include "RyNumEdit.h"
-#include "RyNumEditPrivate.h"
+#include "RyNumEdit_p.h"
 
-#include "RyNumEditAccessible.h"
-#include "ShiftJis.h"
+#include "RyNumEditAccessible_p.h"
+#include "ShiftJis_p.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -22,7 +22,7 @@ TRyNumEditPrivate::TRyNumEditPrivate(TRyNumEdit *Q, bool Designing)
 TRyNumEdit::TRyNumEdit(QWidget *parent, TDesignState State)
     : QWidget(parent), d(std::make_unique<TRyNumEditPrivate>(this, State == dsDesigning)) {
     // FCreating is true from here until the end of the constructor.
-    InstallRyNumEditAccessibility();
+    InstallAccessibility();
     setAttribute(Qt::WA_InputMethodEnabled);
     resize(121, 20);
     setCursor(Qt::IBeamCursor);

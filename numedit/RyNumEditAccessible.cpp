@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: what assistive technology reads and is told.
-#include "RyNumEditAccessible.h"
+#include "RyNumEditAccessible_p.h"
 
 #include "RyNumEdit.h"
-#include "RyNumEditPrivate.h"
-#include "ShiftJis.h"
+#include "RyNumEdit_p.h"
+#include "ShiftJis_p.h"
 
 #include <algorithm>
+
+namespace RyNumEdit {
 
 namespace {
 
@@ -20,20 +22,12 @@ QAccessibleInterface *RyNumEditFactory(const QString &ClassName, QObject *Object
 
 } // namespace
 
-void InstallRyNumEditAccessibility() {
+void InstallAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(RyNumEditFactory);
         return true;
     }();
     Q_UNUSED(installed);
-}
-
-void TRyNumEditPrivate::NotifyAccessibility() {
-    if (!QAccessible::isActive())
-        return;
-    if (auto *iface =
-            dynamic_cast<TRyNumEditAccessible *>(QAccessible::queryAccessibleInterface(q)))
-        iface->AnnounceChange();
 }
 
 TRyNumEditAccessible::TRyNumEditAccessible(TRyNumEdit *Edit)
@@ -201,4 +195,14 @@ void TRyNumEditAccessible::AnnounceChange() {
         QAccessible::updateAccessibility(&name);
     }
     FAnnounced = now;
+}
+
+} // namespace RyNumEdit
+
+void TRyNumEditPrivate::NotifyAccessibility() {
+    if (!QAccessible::isActive())
+        return;
+    if (auto *iface =
+            dynamic_cast<RyNumEdit::TRyNumEditAccessible *>(QAccessible::queryAccessibleInterface(q)))
+        iface->AnnounceChange();
 }

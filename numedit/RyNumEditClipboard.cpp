@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: clipboard commands, undo and the built-in context menu.
 #include "RyNumEdit.h"
-#include "RyNumEditPrivate.h"
+#include "RyNumEdit_p.h"
 
-#include "ShiftJis.h"
+#include "ShiftJis_p.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+
+using namespace RyNumEdit;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: dragging the control within the program, and drops of dragged controls onto it.
 #include "RyNumEdit.h"
-#include "RyNumEditPrivate.h"
+#include "RyNumEdit_p.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: calculator-style editing of the value text, the selection and one level of undo.
 #include "RyNumEdit.h"
-#include "RyNumEditPrivate.h"
+#include "RyNumEdit_p.h"
 
-#include "Beep.h"
+#include "Beep_p.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ Counts CountDigits(const std::string &v) {
 void TRyNumEdit::Beep() {
     Q_EMIT inputRejected();
     if (d->FErrorBeep)
-        numedit::SystemBeep();
+        RyNumEdit::SystemBeep();
 }
 
 void TRyNumEdit::Publish(const std::string &Value, char &Key) {

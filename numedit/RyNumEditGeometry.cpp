@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: text widths, the layout rectangles, the caret and the automatic size.
 #include "RyNumEdit.h"
-#include "RyNumEditPrivate.h"
+#include "RyNumEdit_p.h"
 
-#include "ShiftJis.h"
-#include "TextAdvances.h"
+#include "ShiftJis_p.h"
+#include "TextAdvances_p.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

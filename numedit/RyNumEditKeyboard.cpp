@@ -3,9 +3,9 @@
 // TRyNumEdit: keys, typed characters, the input method's compositions, and the keys the control
 // claims from its window.
 #include "RyNumEdit.h"
-#include "RyNumEditPrivate.h"
+#include "RyNumEdit_p.h"
 
-#include "ShiftJis.h"
+#include "ShiftJis_p.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 // TRyNumEdit: mouse presses, clicks and drags over the number, and the focus entering and
 // leaving the control.
 #include "RyNumEdit.h"
-#include "RyNumEditPrivate.h"
+#include "RyNumEdit_p.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 // TRyNumEdit: the border, painting, and what follows a new parent, font, 3D look, state or size.
 #include "RyNumEdit.h"
-#include "RyNumEditPrivate.h"
+#include "RyNumEdit_p.h"
 
-#include "ShiftJis.h"
-#include "TextAdvances.h"
+#include "ShiftJis_p.h"
+#include "TextAdvances_p.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <qdrawutil.h>
 #include <utility>
+
+using namespace RyNumEdit;
 
 namespace {
 

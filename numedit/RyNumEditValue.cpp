@@ -3,10 +3,10 @@
 // TRyNumEdit: the value text, how it is written, filtered, formatted and announced, and the
 // window-text messages that read and write it.
 #include "RyNumEdit.h"
-#include "RyNumEditPrivate.h"
+#include "RyNumEdit_p.h"
 
-#include "RyNumEditAccessible.h"
-#include "ShiftJis.h"
+#include "RyNumEditAccessible_p.h"
+#include "ShiftJis_p.h"
 
 #include <QMetaMethod>
 

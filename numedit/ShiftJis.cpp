@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // Code page 932 <-> Unicode conversion through iconv.
-#include "ShiftJis.h"
+#include "ShiftJis_p.h"
 
 #include <iconv.h>
 
@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <string_view>
 
-namespace cp932 {
+namespace RyNumEdit::cp932 {
 
 namespace {
 
@@ -138,4 +138,4 @@ QString ToUnicode(const std::string &Bytes) {
                    static_cast<qsizetype>(utf16.size() / 2));
 }
 
-} // namespace cp932
+} // namespace RyNumEdit::cp932

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // Widths of long texts, added up from the advances of their characters.
-#include "TextAdvances.h"
+#include "TextAdvances_p.h"
+
+namespace RyNumEdit {
 
 TextAdvances::TextAdvances(const QFont &Font) : metrics_(Font) {
     ascii_.fill(-1);
@@ -78,3 +80,5 @@ qreal TextAdvances::Sum(const QString &Text) {
     }
     return sum + SumCounts(*this, counts);
 }
+
+} // namespace RyNumEdit

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // Editing the value text key by key: limits, beeps, the sign, deletion, selection and undo.
-#include "Beep.h"
+#include "Beep_p.h"
 #include "Fixture.h"
 #include "RyNumEdit.h"
 #include "TestRows.h"
@@ -97,11 +97,11 @@ private slots:
 
 void TestEditing::init() {
     beepCount = 0;
-    numedit::SetBeepHook([this] { ++beepCount; });
+    RyNumEdit::SetBeepHook([this] { ++beepCount; });
 }
 
 void TestEditing::cleanup() {
-    numedit::SetBeepHook(numedit::BeepHook());
+    RyNumEdit::SetBeepHook(RyNumEdit::BeepHook());
 }
 
 // --- Scripts of keys against the settings ------------------------------------------------------

@@ -4,7 +4,7 @@
 // Every expected pixel is derived from the control's own font: widths from QFontMetrics, the
 // text height from its pixel size.
 #include "RyNumEdit.h"
-#include "ShiftJis.h"
+#include "ShiftJis_p.h"
 
 #include <QFontMetrics>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // Keys, typed characters and input method commits reaching TRyNumEdit through Qt's events.
-#include "Beep.h"
+#include "Beep_p.h"
 #include "Fixture.h"
 #include "RyNumEdit.h"
 #include "TestRows.h"
@@ -86,14 +86,14 @@ private:
 
 void tst_Keyboard::init() {
     beeps = 0;
-    numedit::SetBeepHook([this] { ++beeps; });
+    RyNumEdit::SetBeepHook([this] { ++beeps; });
     QApplication::clipboard()->clear();
     form = std::make_unique<Form>();
 }
 
 void tst_Keyboard::cleanup() {
     form.reset();
-    numedit::SetBeepHook({});
+    RyNumEdit::SetBeepHook({});
 }
 
 void tst_Keyboard::ShowForm() {

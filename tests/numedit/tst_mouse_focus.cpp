@@ -5,7 +5,7 @@
 // for a real mouse.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "Beep.h"
+#include "Beep_p.h"
 #include "Fixture.h"
 #include "RyNumEdit.h"
 #include "TestRows.h"
@@ -103,13 +103,13 @@ private:
 
 void tst_MouseFocus::init() {
     beeps = 0;
-    numedit::SetBeepHook([this] { ++beeps; });
+    RyNumEdit::SetBeepHook([this] { ++beeps; });
     form = std::make_unique<Form>();
 }
 
 void tst_MouseFocus::cleanup() {
     form.reset();
-    numedit::SetBeepHook({});
+    RyNumEdit::SetBeepHook({});
 }
 
 void tst_MouseFocus::ShowForm() {

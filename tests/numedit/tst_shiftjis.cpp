@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 // Code page 932 <-> Unicode conversion, and how its results meet the control's text filter.
 #include "RyNumEdit.h"
-#include "ShiftJis.h"
+#include "ShiftJis_p.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtTest>
+
+using namespace RyNumEdit;
 
 namespace {
 
@@ -203,3 +205,4 @@ void TestShiftJis::randomBytesNeverBreakTheValue() {
 
 QTEST_MAIN(TestShiftJis)
 #include "tst_shiftjis.moc"
+

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelkor developers
 // SPDX-License-Identifier: MIT
 // Reading and writing TRyNumEdit's window text: buffer limits and the text filter.
-#include "Beep.h"
+#include "Beep_p.h"
 #include "RyNumEdit.h"
 
 #include <QSignalSpy>
@@ -119,7 +119,7 @@ void tst_WindowText::setText() {
 
 void tst_WindowText::setTextChangesNoSelectionAndRaisesNothing() {
     int beeps = 0;
-    numedit::SetBeepHook([&beeps] { ++beeps; });
+    RyNumEdit::SetBeepHook([&beeps] { ++beeps; });
     TRyNumEdit edit;
     edit.setText("7");
     edit.SelectAll();
@@ -133,7 +133,7 @@ void tst_WindowText::setTextChangesNoSelectionAndRaisesNothing() {
     QCOMPARE(changes.count(), 0);
     QCOMPARE(edit.CanUndo(), couldUndo);
     QCOMPARE(beeps, 0);
-    numedit::SetBeepHook({});
+    RyNumEdit::SetBeepHook({});
 }
 
 void tst_WindowText::setTextWithTheCurrentValueDoesNotRepaint() {

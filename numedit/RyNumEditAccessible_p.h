@@ -7,6 +7,8 @@
 
 class TRyNumEdit;
 
+namespace RyNumEdit {
+
 /// The accessible side of a numeric edit control: an editable text whose name and value are
 /// the displayed number (unless the window names the field). Its text is the display text,
 /// marks, separators and fixed zeros included, so a screen reader says what the field shows
@@ -60,4 +62,6 @@ private:
 };
 
 /// Registers the factory that gives every TRyNumEdit its TRyNumEditAccessible. Idempotent.
-void InstallRyNumEditAccessibility();
+void InstallAccessibility();
+
+} // namespace RyNumEdit

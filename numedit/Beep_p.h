@@ -5,7 +5,7 @@
 
 #include <functional>
 
-namespace numedit {
+namespace RyNumEdit {
 
 using BeepHook = std::function<void()>;
 
@@ -15,4 +15,4 @@ void SystemBeep();
 /// Installs a hook in place of the sound (an empty one restores it); returns the previous one.
 BeepHook SetBeepHook(BeepHook Hook);
 
-} // namespace numedit
+} // namespace RyNumEdit

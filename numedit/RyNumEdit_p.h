@@ -3,7 +3,7 @@
 // TRyNumEditPrivate: the state and helpers of TRyNumEdit that are not part of its interface.
 #pragma once
 
-#include "EditCaret.h"
+#include "EditCaret_p.h"
 #include "RyNumEdit.h"
 
 #include <QElapsedTimer>
@@ -62,7 +62,7 @@ public:
     TRyNumEdit::TDragKind FDragKind = TRyNumEdit::dkDrag;
 
     // --- Caret and input method -------------------------------------------------------------
-    EditCaret FCaret;
+    RyNumEdit::EditCaret FCaret;
     /// The input method's composition in progress, its cursor (a position in it, and whether
     /// the input method shows it) and the formats it gives its segments.
     QString FPreedit;

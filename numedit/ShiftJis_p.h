@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace cp932 {
+namespace RyNumEdit::cp932 {
 
 /// True for a byte that starts a double-byte character (0x81-0x9F, 0xE0-0xFC).
 constexpr bool IsLeadByte(unsigned char b) {
@@ -43,4 +43,4 @@ std::string FromUnicode(const QString &Text);
 /// lead byte) becomes U+FFFD, one per byte.
 QString ToUnicode(const std::string &Bytes);
 
-} // namespace cp932
+} // namespace RyNumEdit::cp932

@@ -11,6 +11,8 @@
 class QPainter;
 class QWidget;
 
+namespace RyNumEdit {
+
 /// A caret in the manner of a system caret: created with a size, shown or hidden, moved, and
 /// destroyed. The owner paints it (Paint) and is asked to repaint where it changes.
 class EditCaret : public QObject {
@@ -50,3 +52,5 @@ private:
     QPoint pos_;
     QSize size_;
 };
+
+} // namespace RyNumEdit

@@ -10,6 +10,8 @@
 
 #include <array>
 
+namespace RyNumEdit {
+
 /// The advances of a font's characters, each looked up once. Laying out a text costs some
 /// tens of nanoseconds a character, so a text far longer than any control can show (a value
 /// of megabytes, a mark of that length) is measured and cut here instead, by adding up the
@@ -52,3 +54,5 @@ private:
     std::array<qreal, 128> ascii_;
     QHash<char32_t, qreal> others_;
 };
+
+} // namespace RyNumEdit
