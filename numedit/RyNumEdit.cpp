@@ -52,7 +52,12 @@ TRyNumEdit::~TRyNumEdit() {
     d->StopWatchingWindowFocus();
 }
 
-void TRyNumEdit::virtual_hook(int, void *) {}
+void TRyNumEdit::virtual_hook(int Id, void *Data) {
+    if (Id == hkWantsKey && Data) {
+        auto *query = static_cast<TWantsKey *>(Data);
+        query->Wanted = query->Wanted || d->WantsKey(query->Key, query->Shift);
+    }
+}
 
 // --- Reading the properties and the state ---------------------------------------------------
 
@@ -376,10 +381,13 @@ bool TRyNumEdit::event(QEvent *e) {
         d->FocusAboutToChange();
         break;
     case QEvent::ShortcutOverride: {
-        // Keys the control handles itself are not taken by a window's shortcuts.
-        auto *k = static_cast<QKeyEvent *>(e);
-        const TVirtualKey v = TranslateKey(*k);
-        if (v.Code != 0 && d->WantsKey(v.Code, v.Shift)) {
+        // Keys the control's key rules act on, a derived control's included, are not taken by
+        // a window's shortcuts.
+        const TVirtualKey v = TranslateKey(*static_cast<QKeyEvent *>(e));
+        TWantsKey query{v.Code, v.Shift, false};
+        if (v.Code != 0)
+            virtual_hook(hkWantsKey, &query);
+        if (query.Wanted) {
             e->accept();
             return true;
         }

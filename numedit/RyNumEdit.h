@@ -44,6 +44,21 @@ struct TRect {
     }
 };
 
+/// The ids of TRyNumEdit::virtual_hook, through which a 1.x release adds virtual behaviour.
+enum THookId {
+    /// Since 1.1. Data is a TWantsKey: set Wanted for a key that KeyDownRules acts on, so that
+    /// the window's shortcuts leave it to the control. TRyNumEdit answers for its own rules; a
+    /// derived control that adds rules answers for their keys too (\ref subclassing).
+    hkWantsKey = 1,
+};
+
+/// The question of hkWantsKey: does the control act on this key?
+struct TWantsKey {
+    quint16 Key = 0;     ///< the virtual-key code (RyNumEdit::vk)
+    TShiftState Shift;   ///< the modifiers held with it
+    bool Wanted = false; ///< set by whoever acts on the key
+};
+
 /// The four pieces of a value text; joined in this order they give it back.
 struct TNumberParts {
     std::string Sign;     ///< "-" or empty
@@ -728,13 +743,15 @@ protected:
     /// The constructor runs TRyNumEdit's own version when given a parent; a derived control's
     /// version runs for the parents it gets later.
     virtual void ParentAssigned();
-    /// The key-down rules on a translated key; Key becomes 0 when consumed.
+    /// The key-down rules on a translated key; Key becomes 0 when consumed. A derived control
+    /// that acts on more keys also claims them through virtual_hook (hkWantsKey), or a window's
+    /// shortcut on such a key takes it first.
     virtual void KeyDownRules(quint16 &Key, RyNumEdit::TShiftState Shift);
     /// The character rules on one code page 932 byte; Key becomes 0 when consumed.
     virtual void KeyPressRules(char &Key);
-    /// Reserved so that a later 1.x release can add virtual behaviour without moving a slot of
-    /// the virtual table; does nothing now. A derived control that overrides it passes what it
-    /// does not know to this one.
+    /// Where a 1.x release adds virtual behaviour without moving a slot of the virtual table;
+    /// Id is a RyNumEdit::THookId (1.1: hkWantsKey). A derived control that overrides it passes
+    /// what it does not know to this one.
     virtual void virtual_hook(int Id, void *Data);
 
     // --- Steps for derived controls: Publish and Beep (RyNumEditEditing.cpp), ValueChanged

@@ -17,6 +17,7 @@
 #include <QTextCharFormat>
 
 #include <algorithm>
+#include <array>
 
 using namespace RyNumEdit;
 
@@ -89,16 +90,75 @@ std::string ComposedCharacter(const QString &ch) {
 
 // --- Keys and characters ------------------------------------------------------------------------
 
-bool TRyNumEditPrivate::WantsKey(quint16 Key, TShiftState Shift) const {
-    if (Shift.ShiftOnly())
-        return Key == vk::Left || Key == vk::Right;
-    if (Shift.CtrlOnly())
-        return Key == vk::Letter('A') || Key == vk::Letter('C') ||
-               (!FReadOnly && (Key == vk::Letter('V') || Key == vk::Letter('X')));
-    if (Shift.None())
-        return (Key >= vk::Prior && Key <= vk::Down) ||
-               (!FReadOnly && (Key == vk::Back || Key == vk::Delete));
+namespace {
+
+/// The modifier sets that the key-down rules name.
+enum class TModifiers { None, ShiftOnly, CtrlOnly };
+
+/// One key-down rule: the modifier set it needs, its keys, whether it acts in a read-only
+/// control too, and what it does. No two rules share a key and modifier set.
+struct TKeyRule {
+    TModifiers Modifiers;
+    std::array<quint16, 6> Keys; // unused places are 0
+    bool ReadOnlyToo;
+    void (*Act)(TRyNumEdit &Edit, TRyNumEditPrivate &D, quint16 Key);
+};
+
+/// The key-down rules, the one list of the keys the control acts on: KeyDownRules applies them,
+/// and the window's shortcuts leave their keys to the control.
+const TKeyRule KeyRules[] = {
+    {TModifiers::ShiftOnly, {vk::Left, vk::Right}, true,
+     [](TRyNumEdit &Edit, TRyNumEditPrivate &, quint16) { Edit.SelectAll(); }},
+    {TModifiers::CtrlOnly, {vk::Letter('A')}, true,
+     [](TRyNumEdit &Edit, TRyNumEditPrivate &, quint16) { Edit.SelectAll(); }},
+    {TModifiers::CtrlOnly, {vk::Letter('C')}, true,
+     [](TRyNumEdit &Edit, TRyNumEditPrivate &, quint16) { Edit.CopyToClipboard(); }},
+    {TModifiers::None, {vk::Prior, vk::Next, vk::End, vk::Home, vk::Left, vk::Right}, true,
+     [](TRyNumEdit &Edit, TRyNumEditPrivate &, quint16) { Edit.ClearSelection(); }},
+    // Up and Down drop the selection, and move the focus where the settings say so.
+    {TModifiers::None, {vk::Up, vk::Down}, true,
+     [](TRyNumEdit &Edit, TRyNumEditPrivate &D, quint16 Key) {
+         const bool up = Key == vk::Up;
+         Edit.ClearSelection();
+         if (D.FArrowFocusMove &&
+             D.FOptions.testFlag(up ? TRyNumEdit::eoArrowUp : TRyNumEdit::eoArrowDown))
+             D.RequestFocusMove(!up);
+     }},
+    {TModifiers::CtrlOnly, {vk::Letter('V')}, false,
+     [](TRyNumEdit &Edit, TRyNumEditPrivate &, quint16) { Edit.PasteFromClipboard(); }},
+    {TModifiers::CtrlOnly, {vk::Letter('X')}, false,
+     [](TRyNumEdit &Edit, TRyNumEditPrivate &, quint16) { Edit.CutToClipboard(); }},
+    {TModifiers::None, {vk::Back, vk::Delete}, false,
+     [](TRyNumEdit &Edit, TRyNumEditPrivate &, quint16) { Edit.DeleteLastChar(); }},
+};
+
+bool Holds(TShiftState Shift, TModifiers Modifiers) {
+    switch (Modifiers) {
+    case TModifiers::None:
+        return Shift.None();
+    case TModifiers::ShiftOnly:
+        return Shift.ShiftOnly();
+    case TModifiers::CtrlOnly:
+        return Shift.CtrlOnly();
+    }
     return false;
+}
+
+/// The rule that acts on Key with Shift held, if any.
+const TKeyRule *FindKeyRule(quint16 Key, TShiftState Shift, bool ReadOnly) {
+    if (Key == 0)
+        return nullptr;
+    for (const TKeyRule &rule : KeyRules)
+        if ((rule.ReadOnlyToo || !ReadOnly) && Holds(Shift, rule.Modifiers) &&
+            std::find(rule.Keys.begin(), rule.Keys.end(), Key) != rule.Keys.end())
+            return &rule;
+    return nullptr;
+}
+
+} // namespace
+
+bool TRyNumEditPrivate::WantsKey(quint16 Key, TShiftState Shift) const {
+    return FindKeyRule(Key, Shift, FReadOnly) != nullptr;
 }
 
 void TRyNumEdit::keyPressEvent(QKeyEvent *e) {
@@ -144,36 +204,10 @@ void TRyNumEdit::keyReleaseEvent(QKeyEvent *e) {
 }
 
 void TRyNumEdit::KeyDownRules(quint16 &Key, TShiftState Shift) {
-    if (Shift.ShiftOnly() && (Key == vk::Left || Key == vk::Right)) {
-        SelectAll();
+    if (const TKeyRule *rule = FindKeyRule(Key, Shift, d->FReadOnly)) {
+        const quint16 key = Key;
         Key = 0;
-    } else if (Shift.CtrlOnly() && Key == vk::Letter('A')) {
-        SelectAll();
-        Key = 0;
-    } else if (Shift.CtrlOnly() && Key == vk::Letter('C')) {
-        CopyToClipboard();
-        Key = 0;
-    } else if (Shift.None() && (Key == vk::Prior || Key == vk::Next || Key == vk::End ||
-                                Key == vk::Home || Key == vk::Left || Key == vk::Right)) {
-        ClearSelection();
-        Key = 0;
-    } else if (Shift.None() && (Key == vk::Up || Key == vk::Down)) {
-        const bool up = Key == vk::Up;
-        ClearSelection();
-        Key = 0;
-        if (d->FArrowFocusMove && d->FOptions.testFlag(up ? eoArrowUp : eoArrowDown))
-            d->RequestFocusMove(!up);
-    } else if (d->FReadOnly) {
-        return;
-    } else if (Shift.CtrlOnly() && Key == vk::Letter('V')) {
-        PasteFromClipboard();
-        Key = 0;
-    } else if (Shift.CtrlOnly() && Key == vk::Letter('X')) {
-        CutToClipboard();
-        Key = 0;
-    } else if (Shift.None() && (Key == vk::Back || Key == vk::Delete)) {
-        DeleteLastChar();
-        Key = 0;
+        rule->Act(*this, *d, key);
     }
 }
 

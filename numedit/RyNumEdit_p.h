@@ -118,7 +118,7 @@ public:
     /// to the client area wherever the pointer goes, as under the platform's mouse capture.
     bool FMouseCaptured = false;
 
-    /// True for the keys that the key-down rules act on with this modifier set.
+    /// True for the keys that TRyNumEdit's own key-down rules act on with this modifier set.
     bool WantsKey(quint16 Key, RyNumEdit::TShiftState Shift) const;
     /// Takes the focus as the platform's focus call does: also in a window that is not
     /// active, which is then activated, the control being entered at once.

@@ -36,6 +36,29 @@ struct KeyPresses : QObject {
     }
 };
 
+/// A derived control with a key rule of its own, F2 emptying the value, which it claims from the
+/// window's shortcuts when told to.
+class F2Edit : public TRyNumEdit {
+public:
+    using TRyNumEdit::TRyNumEdit;
+    bool claims = true;
+
+protected:
+    void KeyDownRules(quint16 &Key, TShiftState Shift) override {
+        if (Key == vk::F1 + 1 && Shift.None()) {
+            ClearValue();
+            Key = 0;
+        }
+        TRyNumEdit::KeyDownRules(Key, Shift);
+    }
+    void virtual_hook(int Id, void *Data) override {
+        TRyNumEdit::virtual_hook(Id, Data);
+        auto *query = static_cast<TWantsKey *>(Data);
+        if (Id == hkWantsKey && claims && query->Key == vk::F1 + 1 && query->Shift.None())
+            query->Wanted = true;
+    }
+};
+
 QString Focused() {
     QWidget *w = QApplication::focusWidget();
     return w ? w->objectName() : QString("none");
@@ -73,6 +96,8 @@ private slots:
     void inputMethod();
     void imeMode_data();
     void imeMode();
+    void derivedKeyRuleBeforeShortcuts_data();
+    void derivedKeyRuleBeforeShortcuts();
     void compositionBesideTheNumber_data();
     void compositionBesideTheNumber();
     void focusChangeCommitsOnce();
@@ -698,6 +723,35 @@ void tst_Keyboard::imeMode() {
     QCOMPARE(bool(hints & Qt::ImhPreferLatin), latin);
     QCOMPARE(hints & ~Qt::ImhPreferLatin,
              int(Qt::ImhFormattedNumbersOnly | Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText));
+}
+
+void tst_Keyboard::derivedKeyRuleBeforeShortcuts_data() {
+    QTest::addColumn<bool>("claims");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("toShortcut");
+    Row("claimed", true, int(Qt::Key_F2), false);
+    Row("not claimed", false, int(Qt::Key_F2), true);
+    Row("own rule, Ctrl+A", true, int(Qt::Key_A) | int(Qt::ControlModifier), false);
+}
+
+// The keys that a derived control's rules act on are claimed from the window's shortcuts as the
+// control's own are, through the hook.
+void tst_Keyboard::derivedKeyRuleBeforeShortcuts() {
+    QFETCH(bool, claims);
+    QFETCH(int, key);
+    QFETCH(bool, toShortcut);
+    auto *edit = new F2Edit(&form->window);
+    edit->claims = claims;
+    edit->SetAutoSelect(false);
+    edit->setText(QStringLiteral("12"));
+    ShowForm();
+    edit->setFocus();
+    QShortcut shortcut(QKeySequence(key), &form->window);
+    QSignalSpy fired(&shortcut, &QShortcut::activated);
+    QTest::keyClick(edit, Qt::Key(key & ~Qt::KeyboardModifierMask),
+                    Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+    QCOMPARE(fired.count() != 0, toShortcut);
+    QCOMPARE(edit->text().isEmpty() || edit->SelLength() != 0, !toShortcut);
 }
 
 /// An input method's composition in progress, its cursor at Cursor.
