@@ -67,6 +67,9 @@ void TTitleBar::InitStyleOption(QStyleOptionTitleBar *Option) const {
     Option->icon = w->windowIcon();
     Option->titleBarFlags = w->windowFlags();
     Option->titleBarState = w->windowState();
+    // Styles write the caption in the text colour on a bar shaded from the window's colour: it
+    // takes the window's own text colour, which contrasts with that colour under any palette.
+    Option->palette.setColor(QPalette::Text, Option->palette.color(QPalette::WindowText));
     Option->subControls = QStyle::SC_All;
     Option->activeSubControls = FPressed;
     if (FPressed != QStyle::SC_None)
