@@ -103,6 +103,17 @@ TVirtualKey TZELKF::KeyMapKey(const QKeyEvent &Event) {
     case Qt::Key_Question:
         k.Code = vk::Oem2;
         return k;
+    case Qt::Key_Underscore: {
+        // On a digit-row key (the French 8 key) it is that digit. Otherwise it is Shift with
+        // the minus key, except on the Japanese layout, whose "_" has a key of its own (and
+        // whose minus key types "=" with Shift).
+        const quint16 place = KeyCodeByPlace(Event);
+        if (place >= vk::Digit0 && place <= vk::Digit0 + 9)
+            k.Code = place;
+        else
+            k.Code = k.Shift.Shift && place != vk::Oem102 ? vk::OemMinus : 0;
+        return k;
+    }
     default:
         break;
     }
@@ -110,18 +121,8 @@ TVirtualKey TZELKF::KeyMapKey(const QKeyEvent &Event) {
         k.Code = static_cast<quint16>(vk::Digit0 + (key - Qt::Key_0));
         return k;
     }
-    // A digit-row key typing none of those is its digit, the French 8 key's "_" included.
-    const quint16 place = KeyCodeByPlace(Event);
-    if (place >= vk::Digit0 && place <= vk::Digit0 + 9) {
-        k.Code = place;
-        return k;
-    }
-    if (key == Qt::Key_Underscore) {
-        // Shift with the minus key, except on the Japanese layout, whose "_" has a key of its
-        // own (and whose minus key types "=" with Shift).
-        k.Code = k.Shift.Shift && place != vk::Oem102 ? vk::OemMinus : 0;
-        return k;
-    }
+    // A digit-row key typing none of those characters ("!", the French "é") is already its
+    // digit by place (TranslateKey).
     // Any other character of a symbol key is none of the map's.
     if (k.Code == vk::Oem1 || k.Code == vk::OemPlus || k.Code == vk::OemMinus ||
         k.Code == vk::Oem2)

@@ -311,7 +311,6 @@ TRyNumEditPrivate::TComposition TRyNumEditPrivate::Composition() const {
     if (start + move + c.CursorX < 0)
         move = -(start + c.CursorX);
     c.LeftShift = Coordinate(c.LeftShift + move);
-    c.RightShift = Coordinate(int64_t{c.LeftShift} + width);
     c.Rect = QRect(Coordinate(start + move), p.y(), width, std::max(q->FTextHeight, 1));
     return c;
 }

@@ -86,12 +86,6 @@ std::string ComposedCharacter(const QString &ch) {
     return folded != '\0' ? std::string(1, folded) : bytes;
 }
 
-} // namespace
-
-// --- Keys and characters ------------------------------------------------------------------------
-
-namespace {
-
 /// The modifier sets that the key-down rules name.
 enum class TModifiers { None, ShiftOnly, CtrlOnly };
 
@@ -156,6 +150,8 @@ const TKeyRule *FindKeyRule(quint16 Key, TShiftState Shift, bool ReadOnly) {
 }
 
 } // namespace
+
+// --- Keys and characters ------------------------------------------------------------------------
 
 bool TRyNumEditPrivate::WantsKey(quint16 Key, TShiftState Shift) const {
     return FindKeyRule(Key, Shift, FReadOnly) != nullptr;
@@ -336,8 +332,7 @@ void TRyNumEditPrivate::FocusAboutToChange() {
     // Qt commits the composition and announces the focus change right after: a commit that
     // ended the composition moments ago is that one.
     constexpr qint64 sameStep = 100;
-    if (!FEndingCommit.isEmpty() && FEndingCommitTime.isValid() &&
-        FEndingCommitTime.elapsed() < sameStep) {
+    if (!FEndingCommit.isEmpty() && FEndingCommitTime.elapsed() < sameStep) {
         TFocusCommit &c = FocusCommit();
         c.From = q;
         c.Text = FEndingCommit;

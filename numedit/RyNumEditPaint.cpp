@@ -231,7 +231,7 @@ void TRyNumEdit::paintEvent(QPaintEvent *) {
         constexpr int far = 1 << 29;
         for (const auto &[shift, part] :
              {std::pair{c.LeftShift, QRect(-far, -far, far + c.Split, 2 * far)},
-              std::pair{c.RightShift, QRect(c.Split, -far, far, 2 * far)}}) {
+              std::pair{c.LeftShift + c.Rect.width(), QRect(c.Split, -far, far, 2 * far)}}) {
             painter.save();
             painter.translate(shift, 0);
             painter.setClipRect(part, Qt::IntersectClip);

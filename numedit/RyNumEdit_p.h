@@ -80,12 +80,11 @@ public:
 
     /// Where the composition stands: it is inserted into the row at the caret point, Split in
     /// client coordinates, and what is drawn left of that point moves by LeftShift, what is
-    /// drawn right of it by RightShift, as the alignment makes room; the composition keeps its
-    /// end and its cursor in sight.
+    /// drawn right of it by LeftShift and the composition's width, as the alignment makes room;
+    /// the composition keeps its end and its cursor in sight.
     struct TComposition {
         int Split = 0;
         int LeftShift = 0;
-        int RightShift = 0;
         QRect Rect;      ///< the composition itself
         int CursorX = 0; ///< the input method's cursor, from Rect's left
     };
